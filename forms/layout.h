@@ -1,0 +1,56 @@
+#pragma once
+// Window layouts as data: a window is its settings and a table of controls in
+// stored order (which is also the stacking order: earlier stands on top).
+// Positions and sizes are in twips; colours are OLE colours.
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace forms {
+
+enum class ControlKind : std::uint8_t { CommandButton, CheckBox, Label, VScrollBar, Timer, Shape, ListBox, TextBox };
+enum class Alignment : std::uint8_t { Left = 0, Right = 1, Center = 2 };
+enum class BorderStyle : std::uint8_t { FixedSingle = 1, FixedDialog = 3 };
+
+// OLE colours: 0x800000nn is system colour nn, anything else 0x00BBGGRR.
+inline constexpr std::uint32_t kDefaultColor = 0xFFFFFFFFu;  // the toolkit's default
+inline constexpr std::uint32_t kSystemHighlight = 0x8000000Du;
+inline constexpr std::uint32_t kDarkRed = 0x00000080u;
+
+struct TwipRect {
+    int left = 0, top = 0, width = 0, height = 0;
+};
+
+struct ControlSpec {
+    std::wstring_view name;
+    ControlKind kind = ControlKind::Label;
+    TwipRect rect;
+    int tabIndex = -1;              // -1: the control has no TabIndex (shapes, timers)
+    std::wstring_view caption;      // caption, or a text box's text
+    std::uint32_t color = kDefaultColor;  // label text colour, shape border colour
+    Alignment alignment = Alignment::Left;
+    bool visible = true;
+    int min = 0, max = 0, smallChange = 1, largeChange = 1;  // vertical scroll bar
+    int interval = 0;               // timer, in milliseconds
+    bool rounded = false;           // shape drawn as a rounded rectangle
+    bool multiLine = false, locked = false;  // text box
+};
+
+struct FormSpec {
+    std::wstring_view name;         // the window class's name, e.g. "frmEnglish"
+    std::wstring_view caption;
+    int clientWidth = 0, clientHeight = 0;  // twips
+    BorderStyle border = BorderStyle::FixedSingle;
+    bool minButton = true;
+    bool maxButton = false;
+    bool showInTaskbar = true;
+    std::uint32_t backColor = kDefaultColor;
+    std::span<const ControlSpec> controls;  // stored order
+};
+
+inline constexpr int TwipsToPixels(int twips, int dpi) {
+    // Rounded to nearest, as MulDiv does, for the positive values layouts use.
+    return static_cast<int>((static_cast<long long>(twips) * dpi + 720) / 1440);
+}
+
+}  // namespace forms

@@ -1,0 +1,58 @@
+# Shared by the project's scripts: packages, build folders and the Wine set-up.
+# shellcheck shell=bash
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD="$ROOT/build"
+WIN32_BUILD="$BUILD/win32"
+HOST_BUILD="$BUILD/host"
+SAN_BUILD="$BUILD/host-sanitize"
+EXE="$WIN32_BUILD/corvane-checklist.exe"
+
+export WINEPREFIX="$BUILD/wineprefix"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEARCH=win32
+
+PACKAGES=(cmake make g++ googletest zlib1g-dev
+          g++-mingw-w64-i686-posix binutils-mingw-w64-i686
+          wine wine32:i386 xvfb xauth x11-utils imagemagick)
+
+as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
+
+ensure_packages() {
+    local missing=() p
+    if ! dpkg --print-foreign-architectures | grep -qx i386; then
+        as_root dpkg --add-architecture i386
+        missing+=(force-update)
+    fi
+    for p in "${PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]/force-update/}" >&2
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get update -qq >/dev/null
+    local to_install=("${missing[@]/force-update/}")
+    # shellcheck disable=SC2068
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends ${to_install[@]} \
+        >"$BUILD.apt.log" 2>&1 || { cat "$BUILD.apt.log" >&2; return 1; }
+}
+
+jobs() { nproc 2>/dev/null || echo 2; }
+
+configure_and_build() {
+    cmake -S "$ROOT" -B "$WIN32_BUILD" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686-posix.cmake" >/dev/null
+    cmake --build "$WIN32_BUILD" -j"$(jobs)" -- --no-print-directory -s
+    cmake -S "$ROOT" -B "$HOST_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build "$HOST_BUILD" -j"$(jobs)" -- --no-print-directory -s
+}
+
+# A Wine prefix inside build/, made once, with a virtual desktop so that Wine
+# itself draws title bars and decides activation the same way on every machine.
+ensure_wineprefix() {
+    [ -f "$WINEPREFIX/.corvane-ready" ] && return 0
+    mkdir -p "$WINEPREFIX"
+    wineboot -i >/dev/null 2>&1 || true
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+    wineserver -w
+    touch "$WINEPREFIX/.corvane-ready"
+}

@@ -1,0 +1,14 @@
+#pragma once
+// What the to-do window lists: the to-do text of every open objective (box
+// value 0), in the grid's reading order.
+#include <functional>
+#include <string_view>
+#include <vector>
+
+#include "checklist/language.h"
+
+// The to-do text of box N (1..21) in a language.
+std::wstring_view TodoText(Language language, int box);
+
+// Only Value 0 is open; 1 (ticked) and 2 (grayed) are done.
+std::vector<std::wstring_view> OpenTodoItems(Language language, const std::function<int(int box)>& valueOfBox);
