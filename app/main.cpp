@@ -1,0 +1,10 @@
+#include "app/main.h"
+
+#include "app/chooser_form.h"
+#include "app/common_controls.h"
+#include "app/windows.h"
+
+void Main() {
+    InitCommonControlClasses();
+    frmOpen().Show();
+}

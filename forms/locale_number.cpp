@@ -1,0 +1,19 @@
+#include "forms/locale_number.h"
+
+#include <windows.h>
+
+#include "forms/number_text.h"
+
+namespace forms {
+
+wchar_t UserDecimalSeparator() {
+    wchar_t buffer[8] = {};
+    if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, buffer, 8) > 1) return buffer[0];
+    return L'.';
+}
+
+std::wstring CStr(double value) { return NumberToText(value, UserDecimalSeparator()); }
+
+double CDbl(std::wstring_view text) { return TextToNumber(text, UserDecimalSeparator()); }
+
+}  // namespace forms

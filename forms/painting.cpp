@@ -1,0 +1,87 @@
+// Labels and rectangles have no window of their own: the form paints them,
+// from the last in stored order to the first, so that an earlier one ends up
+// on top (the grid lines stay whole over the labels they cross).
+#include <windows.h>
+
+#include "forms/form.h"
+#include "forms/program.h"
+
+namespace forms {
+namespace {
+
+COLORREF ColorOf(std::uint32_t ole, int defaultIndex) {
+    if (ole == kDefaultColor) return GetSysColor(defaultIndex);
+    if (ole & 0x80000000u) return GetSysColor(static_cast<int>(ole & 0xFF));
+    return ole;
+}
+
+void PaintLabel(HDC dc, const Control& label, HBRUSH background) {
+    RECT rect = label.PixelRect();
+    FillRect(dc, &rect, background);  // labels are opaque
+    const std::wstring text = label.Caption();
+    if (text.empty()) return;
+    UINT format = DT_WORDBREAK | DT_NOPREFIX;
+    switch (label.Spec().alignment) {
+    case Alignment::Left: format |= DT_LEFT; break;
+    case Alignment::Right: format |= DT_RIGHT; break;
+    case Alignment::Center: format |= DT_CENTER; break;
+    }
+    SetTextColor(dc, ColorOf(label.Spec().color, COLOR_BTNTEXT));
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, format);
+}
+
+void PaintShape(HDC dc, const Control& shape) {
+    const RECT& r = shape.PixelRect();
+    HPEN pen = CreatePen(PS_SOLID, 1, ColorOf(shape.Spec().color, COLOR_WINDOWTEXT));
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    if (shape.Spec().rounded) {
+        const int corner = std::min(r.right - r.left, r.bottom - r.top) / 4;
+        RoundRect(dc, r.left, r.top, r.right, r.bottom, corner, corner);
+    } else {
+        Rectangle(dc, r.left, r.top, r.right, r.bottom);
+    }
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldPen);
+    DeleteObject(pen);
+}
+
+}  // namespace
+
+void Form::Paint(HDC target, const RECT& area) {
+    const int width = area.right - area.left, height = area.bottom - area.top;
+    HDC dc = CreateCompatibleDC(target);
+    HBITMAP buffer = CreateCompatibleBitmap(target, width, height);
+    if (!dc || !buffer) {  // no memory for a back buffer: paint straight on the screen
+        if (buffer) DeleteObject(buffer);
+        if (dc) DeleteDC(dc);
+        dc = nullptr;
+    }
+    HDC paint = dc ? dc : target;
+    HGDIOBJ oldBitmap = dc ? SelectObject(dc, buffer) : nullptr;
+    if (dc) SetViewportOrgEx(dc, -area.left, -area.top, nullptr);
+
+    HBRUSH background = BackgroundBrush();
+    FillRect(paint, &area, background);
+    HGDIOBJ oldFont = SelectObject(paint, DefaultFont());
+    SetBkMode(paint, TRANSPARENT);
+    RECT overlap;
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+        const Control& control = **it;
+        if (control.IsWindowed() || !control.Visible()) continue;
+        if (!IntersectRect(&overlap, &control.PixelRect(), &area)) continue;
+        if (control.Kind() == ControlKind::Label) PaintLabel(paint, control, background);
+        else if (control.Kind() == ControlKind::Shape) PaintShape(paint, control);
+    }
+    SelectObject(paint, oldFont);
+
+    if (dc) {
+        SetViewportOrgEx(dc, 0, 0, nullptr);
+        BitBlt(target, area.left, area.top, width, height, dc, 0, 0, SRCCOPY);
+        SelectObject(dc, oldBitmap);
+        DeleteObject(buffer);
+        DeleteDC(dc);
+    }
+}
+
+}  // namespace forms

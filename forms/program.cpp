@@ -1,0 +1,111 @@
+#include "forms/program.h"
+
+#include <cstdlib>
+#include <string>
+
+#include "forms/form.h"
+#include "forms/window_instance.h"
+
+namespace forms {
+namespace {
+
+bool g_reporting = false;
+
+LRESULT CALLBACK OwnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+}  // namespace
+
+int Run() {
+    WindowInstance::OnLastUnloaded([] { PostQuitMessage(0); });
+    if (WindowInstance::LoadedCount() == 0) return 0;
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (PreTranslate(msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}
+
+void DoEvents() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(msg.wParam));  // leave it for the loop that owns the run
+            return;
+        }
+        if (PreTranslate(msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+bool PreTranslate(const MSG& msg) {
+    if (msg.message != WM_KEYDOWN || (msg.wParam != VK_TAB && msg.wParam != VK_RETURN)) return false;
+    Form* form = Form::FromHwnd(GetAncestor(msg.hwnd, GA_ROOT));
+    return form && form->HandleDialogKey(msg);
+}
+
+void MsgBox(std::wstring_view prompt, UINT flags, std::wstring_view title) {
+    const std::wstring text(prompt), caption(title);
+    HWND owner = GetActiveWindow();
+    if (!Form::FromHwnd(owner)) owner = nullptr;
+    MessageBoxW(owner, text.c_str(), caption.c_str(), flags);
+}
+
+void Raise(int number, std::wstring description) { throw RuntimeError{number, std::move(description)}; }
+
+void Check(bool ok, std::wstring_view what) {
+    if (!ok) Raise(kOperationFailed, L"Method '" + std::wstring(what) + L"' failed");
+}
+
+void ReportAndExit(const RuntimeError& error) {
+    if (!g_reporting) {
+        g_reporting = true;  // events that arrive while the message shows are not dispatched
+        const std::wstring text = L"Run-time error '" + std::to_wstring(error.number) + L"':\n\n" + error.description;
+        MessageBoxW(nullptr, text.c_str(), kProgramTitle, MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    }
+    ExitProcess(error.number != 0 ? static_cast<UINT>(error.number) : 1u);
+}
+
+bool Reporting() { return g_reporting; }
+
+HWND HiddenOwner() {
+    static HWND owner = [] {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = OwnerProc;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"CorvaneOwner";
+        RegisterClassW(&wc);
+        HWND hwnd = CreateWindowExW(0, wc.lpszClassName, kProgramTitle, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                    wc.hInstance, nullptr);
+        Check(hwnd != nullptr, L"CreateWindow");
+        SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ProgramIcon(true)));
+        SendMessageW(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ProgramIcon(false)));
+        return hwnd;
+    }();
+    return owner;
+}
+
+HFONT DefaultFont() {
+    static HFONT font = [] {
+        NONCLIENTMETRICSW metrics{};
+        metrics.cbSize = sizeof metrics;
+        if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+            if (HFONT f = CreateFontIndirectW(&metrics.lfMessageFont)) return f;
+        return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    }();
+    return font;
+}
+
+HICON ProgramIcon(bool big) {
+    // Icon group 1 of the program file; shared, so it is loaded once per size.
+    const int size = GetSystemMetrics(big ? SM_CXICON : SM_CXSMICON);
+    HICON icon = static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, LR_SHARED));
+    return icon ? icon : LoadIconW(nullptr, IDI_APPLICATION);
+}
+
+}  // namespace forms
