@@ -90,14 +90,9 @@ HWND HiddenOwner() {
 }
 
 HFONT DefaultFont() {
-    static HFONT font = [] {
-        NONCLIENTMETRICSW metrics{};
-        metrics.cbSize = sizeof metrics;
-        if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
-            if (HFONT f = CreateFontIndirectW(&metrics.lfMessageFont)) return f;
-        return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    }();
-    return font;
+    // The dialog font ("MS Shell Dlg", 8 points): Microsoft Sans Serif on
+    // Windows, the face the layouts were measured in.
+    return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
 HICON ProgramIcon(bool big) {

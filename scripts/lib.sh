@@ -48,11 +48,14 @@ configure_and_build() {
 # A Wine prefix inside build/, made once, with a virtual desktop so that Wine
 # itself draws title bars and decides activation the same way on every machine.
 ensure_wineprefix() {
-    [ -f "$WINEPREFIX/.corvane-ready" ] && return 0
+    [ -f "$WINEPREFIX/.corvane-ready-2" ] && return 0
     mkdir -p "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1 || true
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+    # Debian's Wine does not pick up its own TrueType fonts (Tahoma for the
+    # dialog font, Marlett for the title-bar buttons) unless they sit here.
+    cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
     wineserver -w
-    touch "$WINEPREFIX/.corvane-ready"
+    touch "$WINEPREFIX/.corvane-ready-2"
 }
