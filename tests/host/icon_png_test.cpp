@@ -237,21 +237,26 @@ int PixelsDifferentFromDrawing(const Picture& decoded, bool withAlpha) {
 
 // The deflate writer against zlib's inflater, on data shaped to reach the
 // format's corners: nothing, a lone byte, long runs (length 258 and its
-// neighbours), far matches near the 32 KB window limit, and noise.
+// neighbours), noise, and repeats at and just past the 32 KB window.
 TEST(IconDeflate, ZlibInflatesEveryStreamBackToItsInput) {
     std::vector<Bytes> inputs{{}, {42}, Bytes(100000, 0)};
     Bytes run;
-    for (int n : {257, 258, 259, 3, 4, 1000}) run.insert(run.end(), static_cast<std::size_t>(n), static_cast<std::uint8_t>(n));
+    for (int n : {257, 258, 259, 3, 4, 1000})
+        run.insert(run.end(), static_cast<std::size_t>(n), static_cast<std::uint8_t>(n));
     inputs.push_back(run);
     Bytes noise(70000);
     std::uint32_t seed = 12345;
     for (auto& b : noise) b = static_cast<std::uint8_t>((seed = seed * 1103515245u + 12345u) >> 24);
     inputs.push_back(noise);
-    Bytes far(noise.begin(), noise.begin() + 32768);  // repeats at distance exactly 32768, then 32769
-    far.insert(far.end(), noise.begin(), noise.begin() + 500);
-    far.push_back(7);
-    far.insert(far.end(), far.begin() + 1, far.begin() + 400);
-    inputs.push_back(far);
+    // The first 500 bytes of noise again at distance 32768, the window's limit, and 32769, just past it.
+    auto repeatAfter = [&](long gap) {
+        Bytes far(noise.begin(), noise.begin() + gap);
+        far.insert(far.end(), noise.begin(), noise.begin() + 500);
+        return far;
+    };
+    const Bytes atLimit = repeatAfter(32768), pastLimit = repeatAfter(32769);
+    inputs.push_back(atLimit);
+    inputs.push_back(pastLimit);
     for (const Bytes& input : inputs) {
         SCOPED_TRACE(input.size());
         const Bytes stream = icon::ZlibCompress(input);
@@ -259,6 +264,8 @@ TEST(IconDeflate, ZlibInflatesEveryStreamBackToItsInput) {
         EXPECT_EQ(icon::Adler32(input), adler32(1, input.data(), static_cast<uInt>(input.size())));
     }
     EXPECT_LT(icon::ZlibCompress(Bytes(100000, 0)).size(), 1000u) << "runs become matches";
+    EXPECT_LT(icon::ZlibCompress(atLimit).size() + 400, icon::ZlibCompress(pastLimit).size())
+        << "a match at the window's limit is used";
 }
 
 TEST(IconPng, IsA256PixelRgbaPngWithSoundChunks) {
