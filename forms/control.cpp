@@ -22,6 +22,10 @@ const wchar_t* KindName(ControlKind kind) {
     return L"control";
 }
 
+// Windows runs no timer faster than every 10 ms; Wine would, and a 1 ms timer
+// then keeps the queue so busy that a message box never gets to show itself.
+UINT TimerPeriod(int interval) { return std::max<UINT>(static_cast<UINT>(interval), USER_TIMER_MINIMUM); }
+
 }  // namespace
 
 Control::Control(Form& form, const ControlSpec& spec, int index, int dpi)
@@ -46,7 +50,7 @@ bool Control::CanTakeFocus() const { return IsWindowed() && spec_->tabIndex >= 0
 void Control::CreateWindowFor(HWND parent, HFONT font) {
     const UINT_PTR id = static_cast<UINT_PTR>(index_) + 1;
     if (Kind() == ControlKind::Timer) {
-        if (spec_->interval > 0) Check(SetTimer(parent, id, static_cast<UINT>(spec_->interval), nullptr) != 0, L"Timer");
+        if (spec_->interval > 0) Check(SetTimer(parent, id, TimerPeriod(spec_->interval), nullptr) != 0, L"Timer");
         return;
     }
     if (!IsWindowed()) return;
