@@ -70,10 +70,6 @@ DWORD ExStyleOf(const FormSpec& spec) {
 
 }  // namespace
 
-Form::~Form() {
-    if (ownBrush_) DeleteObject(ownBrush_);
-}
-
 Form* Form::FromHwnd(HWND hwnd) {
     if (!hwnd) return nullptr;
     wchar_t cls[32];
@@ -97,7 +93,7 @@ void Form::CreateWindowAndControls() {
     spec_ = &Layout();
     dpi_ = ScreenDpi();
     if (!(spec_->backColor & 0x80000000u) && spec_->backColor != kDefaultColor)
-        ownBrush_ = CreateSolidBrush(spec_->backColor);
+        ownBrush_ = GdiObject(CreateSolidBrush(spec_->backColor));
 
     const DWORD style = StyleOf(*spec_), ex = ExStyleOf(*spec_);
     RECT frame{0, 0, TwipsToPixels(spec_->clientWidth, dpi_), TwipsToPixels(spec_->clientHeight, dpi_)};
@@ -142,10 +138,7 @@ void Form::DestroyWindowAndControls() {
     byName_.clear();
     controls_.clear();
     lastFocus_ = nullptr;
-    if (ownBrush_) {
-        DeleteObject(ownBrush_);
-        ownBrush_ = nullptr;
-    }
+    ownBrush_.Reset();
     Check(DestroyWindow(hwnd) != FALSE, L"Unload");
     hwnd_ = nullptr;
 }
@@ -168,7 +161,7 @@ HBRUSH Form::BackgroundBrush() const {
     const std::uint32_t color = spec_ ? spec_->backColor : kDefaultColor;
     if (color == kDefaultColor) return GetSysColorBrush(COLOR_BTNFACE);
     if (color & 0x80000000u) return GetSysColorBrush(static_cast<int>(color & 0xFF));
-    return ownBrush_;
+    return static_cast<HBRUSH>(ownBrush_.Get());
 }
 
 void Form::InvalidatePixels(const RECT& rect) {

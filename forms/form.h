@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "forms/control.h"
+#include "forms/gdi.h"
 #include "forms/layout.h"
 #include "forms/window_instance.h"
 
@@ -18,7 +19,6 @@ namespace forms {
 class Form : public WindowInstance {
 public:
     Form() = default;
-    ~Form() override;
 
     // The control of that name; a run-time error if the window is not loaded
     // or has no such control.
@@ -65,7 +65,7 @@ private:
     const FormSpec* spec_ = nullptr;
     std::vector<std::unique_ptr<Control>> controls_;
     std::unordered_map<std::wstring_view, Control*> byName_;
-    HBRUSH ownBrush_ = nullptr;  // only for a background that is not a system colour
+    GdiObject ownBrush_;  // only for a background that is not a system colour
     HWND lastFocus_ = nullptr;
 };
 

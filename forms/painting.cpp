@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "forms/form.h"
+#include "forms/gdi.h"
 #include "forms/program.h"
 
 namespace forms {
@@ -32,8 +33,8 @@ void PaintLabel(HDC dc, const Control& label, HBRUSH background) {
 
 void PaintShape(HDC dc, const Control& shape) {
     const RECT& r = shape.PixelRect();
-    HPEN pen = CreatePen(PS_SOLID, 1, ColorOf(shape.Spec().color, COLOR_WINDOWTEXT));
-    HGDIOBJ oldPen = SelectObject(dc, pen);
+    GdiObject pen(CreatePen(PS_SOLID, 1, ColorOf(shape.Spec().color, COLOR_WINDOWTEXT)));
+    HGDIOBJ oldPen = SelectObject(dc, pen.Get());
     HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
     if (shape.Spec().rounded) {
         const int corner = std::min(r.right - r.left, r.bottom - r.top) / 4;
@@ -43,23 +44,20 @@ void PaintShape(HDC dc, const Control& shape) {
     }
     SelectObject(dc, oldBrush);
     SelectObject(dc, oldPen);
-    DeleteObject(pen);
 }
 
 }  // namespace
 
 void Form::Paint(HDC target, const RECT& area) {
     const int width = area.right - area.left, height = area.bottom - area.top;
-    HDC dc = CreateCompatibleDC(target);
-    HBITMAP buffer = CreateCompatibleBitmap(target, width, height);
-    if (!dc || !buffer) {  // no memory for a back buffer: paint straight on the screen
-        if (buffer) DeleteObject(buffer);
-        if (dc) DeleteDC(dc);
-        dc = nullptr;
-    }
-    HDC paint = dc ? dc : target;
-    HGDIOBJ oldBitmap = dc ? SelectObject(dc, buffer) : nullptr;
-    if (dc) SetViewportOrgEx(dc, -area.left, -area.top, nullptr);
+    // Into a back buffer, so that nothing flickers; straight on the screen
+    // when there is no memory for one.
+    MemoryDc memory(target);
+    GdiObject buffer(memory.Get() ? CreateCompatibleBitmap(target, width, height) : nullptr);
+    const bool buffered = memory.Get() && buffer;
+    HDC paint = buffered ? memory.Get() : target;
+    HGDIOBJ oldBitmap = buffered ? SelectObject(paint, buffer.Get()) : nullptr;
+    if (buffered) SetViewportOrgEx(paint, -area.left, -area.top, nullptr);
 
     HBRUSH background = BackgroundBrush();
     FillRect(paint, &area, background);
@@ -75,12 +73,10 @@ void Form::Paint(HDC target, const RECT& area) {
     }
     SelectObject(paint, oldFont);
 
-    if (dc) {
-        SetViewportOrgEx(dc, 0, 0, nullptr);
-        BitBlt(target, area.left, area.top, width, height, dc, 0, 0, SRCCOPY);
-        SelectObject(dc, oldBitmap);
-        DeleteObject(buffer);
-        DeleteDC(dc);
+    if (buffered) {
+        SetViewportOrgEx(paint, 0, 0, nullptr);
+        BitBlt(target, area.left, area.top, width, height, paint, 0, 0, SRCCOPY);
+        SelectObject(paint, oldBitmap);
     }
 }
 
