@@ -106,7 +106,7 @@ protected:
         HWND chooser = e2e::WaitForTop(Pid(), L"Language/Dil");
         EXPECT_TRUE(chooser) << Windows();
         if (!chooser) return nullptr;
-        EXPECT_TRUE(e2e::Click(e2e::FindChild(chooser, L"Button", std::wstring(road.languageButton))));
+        EXPECT_TRUE(e2e::Click(e2e::FindChild(chooser, L"Button", road.languageButton)));
         HWND main = e2e::WaitForTop(Pid(), road.caption);
         EXPECT_TRUE(main) << Windows();
         EXPECT_TRUE(e2e::WaitGone(chooser)) << Windows();
@@ -125,7 +125,7 @@ protected:
 
     // "Calculate" shows the total in the Info message box, which OK dismisses.
     void ExpectTotal(HWND main, const Road& road, const std::wstring& total) {
-        ASSERT_TRUE(e2e::Click(e2e::FindChild(main, L"Button", std::wstring(road.calculate)))) << Windows();
+        ASSERT_TRUE(e2e::Click(e2e::FindChild(main, L"Button", road.calculate))) << Windows();
         HWND info = e2e::WaitForTop(Pid(), L"Info", L"#32770");
         ASSERT_TRUE(info) << Windows();
         EXPECT_EQ(Narrow(e2e::MessagePrompt(info)), Narrow(road.promptBefore + total + road.promptAfter));
@@ -185,7 +185,7 @@ protected:
         ASSERT_NO_FATAL_FAILURE(ExpectTotal(main, road, L"66" + dot + L"67"));
 
         // The to-do list holds every objective but Check1, Check9 and Check17, in reading order.
-        ASSERT_TRUE(e2e::Click(e2e::FindChild(main, L"Button", std::wstring(road.todoButton)))) << Windows();
+        ASSERT_TRUE(e2e::Click(e2e::FindChild(main, L"Button", road.todoButton))) << Windows();
         HWND todo = e2e::WaitForTop(Pid(), road.todoCaption);
         ASSERT_TRUE(todo && todo != main) << Windows();
         HWND list = e2e::FindChild(todo, L"ListBox", 0);
@@ -193,7 +193,7 @@ protected:
         EXPECT_EQ(Narrow(e2e::ListItems(list)), OpenTodo(road, {1, 9, 17}));
 
         // About: nine lines, each ending in CR LF.
-        ASSERT_TRUE(e2e::Click(e2e::FindChild(main, L"Button", std::wstring(road.aboutButton)))) << Windows();
+        ASSERT_TRUE(e2e::Click(e2e::FindChild(main, L"Button", road.aboutButton))) << Windows();
         HWND about = e2e::WaitForTop(Pid(), road.aboutCaption);
         ASSERT_TRUE(about && about != main) << Windows();
         HWND text = e2e::FindChild(about, L"Edit", 0);

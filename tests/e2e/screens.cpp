@@ -48,7 +48,7 @@ void Skip(const std::wstring& name, const char* why) {
 // Opens a window with a button of `owner`, saves it and closes it again.
 void SaveOpened(e2e::Process& program, HWND owner, const wchar_t* button, const wchar_t* caption,
                 const std::wstring& name) {
-    HWND opener = e2e::FindChild(owner, L"Button", std::wstring(button));
+    HWND opener = e2e::FindChild(owner, L"Button", button);
     if (!opener) return Skip(name, "no such button yet");
     e2e::Click(opener);
     HWND window = e2e::WaitForTop(program.Id(), caption, nullptr, kShortWaitMs);
@@ -66,7 +66,7 @@ void Walk(const Language& language, bool saveChooser) {
     if (!chooser) return Skip(saveChooser ? L"chooser" : lang + L"-*", "no chooser window");
     if (saveChooser) Save(chooser, L"chooser");
 
-    e2e::Click(e2e::FindChild(chooser, L"Button", std::wstring(language.button)));
+    e2e::Click(e2e::FindChild(chooser, L"Button", language.button));
     HWND main = e2e::WaitForTop(program.Id(), language.caption, nullptr, kShortWaitMs);
     if (!main) return Skip(lang + L"-*", "no checklist window");
     Save(main, lang + L"-page1");
@@ -88,7 +88,7 @@ void Walk(const Language& language, bool saveChooser) {
         e2e::Click(boxes[6]);
         e2e::WaitUntil([&] { return e2e::IsChecked(boxes[0]) && e2e::IsChecked(boxes[6]); }, kShortWaitMs);
     }
-    if (HWND calculate = e2e::FindChild(main, L"Button", std::wstring(language.calculate))) {
+    if (HWND calculate = e2e::FindChild(main, L"Button", language.calculate)) {
         e2e::Click(calculate);
         if (HWND info = e2e::WaitForTop(program.Id(), L"Info", L"#32770", kShortWaitMs)) {
             Save(info, lang + L"-info");

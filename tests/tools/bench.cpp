@@ -149,7 +149,7 @@ bool Idle(const Subject& subject, Figures& figures) {
     HWND first = WaitFirstWindow(process, subject.firstCaption);
     if (!first) return false;
     if (subject.idleCaption != subject.firstCaption) {
-        e2e::Click(e2e::FindChild(first, L"Button", std::wstring(L"English")));
+        e2e::Click(e2e::FindChild(first, L"Button", L"English"));
         if (!e2e::WaitForTop(process.Id(), subject.idleCaption)) {
             std::fprintf(stderr, "%s: no window \"%s\" after choosing English:\n%s", subject.name,
                          e2e::Narrow(subject.idleCaption).c_str(), e2e::Describe(process.Id()).c_str());
