@@ -26,7 +26,7 @@ bool PumpUntil(const std::function<bool()>& condition, int timeoutMs) {
     const DWORD end = GetTickCount() + static_cast<DWORD>(timeoutMs);
     while (!condition()) {
         if (static_cast<LONG>(end - GetTickCount()) <= 0) return false;
-        Pump(5);
+        Pump(1);
     }
     return true;
 }
@@ -56,7 +56,7 @@ std::wstring WindowText(HWND hwnd) {
 
 void Click(HWND control) {
     SendMessageW(control, BM_CLICK, 0, 0);
-    Pump(5);
+    forms::DoEvents();
 }
 
 void ClickScrollArrow(HWND scrollBar, bool down) {
@@ -68,7 +68,7 @@ void ClickScrollArrow(HWND scrollBar, bool down) {
     // comes up: queue the release before the press.
     PostMessageW(scrollBar, WM_LBUTTONUP, 0, at);
     SendMessageW(scrollBar, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    Pump(20);
+    forms::DoEvents();
 }
 
 void PressKey(WORD key, bool shift) {
@@ -111,7 +111,7 @@ bool MessageBoxAnswer::Wait(int timeoutMs) {
 DWORD WINAPI MessageBoxAnswer::Watch(void* param) {
     auto* self = static_cast<MessageBoxAnswer*>(param);
     const DWORD process = GetCurrentProcessId();
-    for (int tries = 0; tries < 1000; ++tries) {
+    for (int tries = 0; tries < 5000; ++tries) {
         HWND box = nullptr;
         while ((box = FindWindowExW(nullptr, box, L"#32770", nullptr))) {
             DWORD owner = 0;
@@ -125,7 +125,7 @@ DWORD WINAPI MessageBoxAnswer::Watch(void* param) {
             InterlockedExchange(&self->done_, 1);
             return 0;
         }
-        Sleep(10);
+        Sleep(1);
     }
     return 1;
 }

@@ -25,9 +25,10 @@ bool ProgramEnded();
 SIZE ClientSize(HWND hwnd);
 std::wstring WindowText(HWND hwnd);
 
-// A mouse click as the button itself receives it.
+// A mouse click as the button itself receives it; its handler has run on return.
 void Click(HWND control);
-// Clicks the lower (down) or upper arrow of a vertical scroll bar.
+// Clicks the lower (down) or upper arrow of a vertical scroll bar. The page
+// follows at the checklist's next timer tick.
 void ClickScrollArrow(HWND scrollBar, bool down);
 // Real key presses through the system's input queue (the window must be active).
 void PressKey(WORD key, bool shift = false);
