@@ -13,7 +13,8 @@ LRESULT CALLBACK FormThunk(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
         form->hwnd_ = hwnd;
     }
-    Form* form = Form::FromHwnd(hwnd);
+    // Only our forms have this procedure: no need to ask for the class name.
+    auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (message == WM_NCDESTROY) SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     if (!form || Reporting()) return DefWindowProcW(hwnd, message, wParam, lParam);
     // Our run-time errors must never unwind through the system's frames.
