@@ -38,11 +38,21 @@ ensure_packages() {
 
 jobs() { nproc 2>/dev/null || echo 2; }
 
+# Runs a command silently; shows its output only when it fails.
+quietly() {
+    local log status=0
+    log=$(mktemp)
+    "$@" >"$log" 2>&1 || status=$?
+    [ $status -eq 0 ] || cat "$log" >&2
+    rm -f "$log"
+    return $status
+}
+
 configure_and_build() {
-    cmake -S "$ROOT" -B "$WIN32_BUILD" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686-posix.cmake" >/dev/null
-    cmake --build "$WIN32_BUILD" -j"$(jobs)" -- --no-print-directory -s
-    cmake -S "$ROOT" -B "$HOST_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-    cmake --build "$HOST_BUILD" -j"$(jobs)" -- --no-print-directory -s
+    quietly cmake -S "$ROOT" -B "$WIN32_BUILD" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686-posix.cmake"
+    quietly cmake --build "$WIN32_BUILD" -j"$(jobs)"
+    quietly cmake -S "$ROOT" -B "$HOST_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    quietly cmake --build "$HOST_BUILD" -j"$(jobs)"
 }
 
 # A Wine prefix inside build/, made once, with a virtual desktop so that Wine
