@@ -14,7 +14,7 @@ export WINEARCH=win32
 
 PACKAGES=(cmake make g++ googletest zlib1g-dev
           g++-mingw-w64-i686-posix binutils-mingw-w64-i686
-          wine wine32:i386 fonts-wine xvfb xauth x11-utils imagemagick)
+          wine wine32:i386 fonts-wine xvfb xauth imagemagick)
 
 as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
 
