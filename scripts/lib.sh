@@ -20,6 +20,7 @@ as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
 
 ensure_packages() {
     local missing=() p
+    mkdir -p "$BUILD"
     if ! dpkg --print-foreign-architectures | grep -qx i386; then
         as_root dpkg --add-architecture i386
         missing+=(force-update)
@@ -33,7 +34,7 @@ ensure_packages() {
     local to_install=("${missing[@]/force-update/}")
     # shellcheck disable=SC2068
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends ${to_install[@]} \
-        >"$BUILD.apt.log" 2>&1 || { cat "$BUILD.apt.log" >&2; return 1; }
+        >"$BUILD/apt.log" 2>&1 || { cat "$BUILD/apt.log" >&2; return 1; }
 }
 
 jobs() { nproc 2>/dev/null || echo 2; }
