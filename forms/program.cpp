@@ -96,11 +96,15 @@ HFONT DefaultFont() {
 }
 
 HICON ProgramIcon(bool big) {
-    // Icon group 1 of the program file; shared, so it is loaded once per size.
-    const int size = GetSystemMetrics(big ? SM_CXICON : SM_CXSMICON);
-    HICON icon = static_cast<HICON>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, LR_SHARED));
-    return icon ? icon : LoadIconW(nullptr, IDI_APPLICATION);
+    // Icon group 1 of the program file, looked up once per size.
+    static const auto load = [](int metric) {
+        const int size = GetSystemMetrics(metric);
+        auto icon = static_cast<HICON>(
+            LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, LR_SHARED));
+        return icon ? icon : LoadIconW(nullptr, IDI_APPLICATION);
+    };
+    static const HICON largeIcon = load(SM_CXICON), smallIcon = load(SM_CXSMICON);
+    return big ? largeIcon : smallIcon;
 }
 
 }  // namespace forms
