@@ -1,6 +1,6 @@
 #include "app/common_controls.h"
 
-#include "forms/program.h"
+#include "forms/runtime_error.h"
 
 namespace {
 CommonControlsBinder g_binder = BindInitCommonControlsEx;
@@ -8,10 +8,10 @@ CommonControlsBinder g_binder = BindInitCommonControlsEx;
 
 InitCommonControlsExProc BindInitCommonControlsEx() {
     HMODULE library = LoadLibraryW(L"comctl32.dll");
-    if (!library) forms::Raise(forms::kFileNotFound, L"File not found: comctl32");
+    if (!library) forms::Raise(forms::kFileNotFound, L"comctl32");
     auto proc = reinterpret_cast<InitCommonControlsExProc>(
         reinterpret_cast<void*>(GetProcAddress(library, "InitCommonControlsEx")));
-    if (!proc) forms::Raise(forms::kEntryPointNotFound, L"Can't find DLL entry point InitCommonControlsEx in comctl32");
+    if (!proc) forms::Raise(forms::kEntryPointNotFound, L"InitCommonControlsEx in comctl32");
     return proc;
 }
 

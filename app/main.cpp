@@ -1,6 +1,5 @@
 #include "app/main.h"
 
-#include "app/chooser_form.h"
 #include "app/common_controls.h"
 #include "app/windows.h"
 

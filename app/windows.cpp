@@ -1,41 +1,61 @@
 #include "app/windows.h"
 
-#include "about/about_form.h"
+#include "about/about_layout.h"
 #include "app/chooser_form.h"
 #include "checklist/checklist_form.h"
 #include "todo/todo_form.h"
 
-ChooserForm& frmOpen() {
-    static ChooserForm form;
+namespace {
+
+ChecklistForm& EnglishChecklist() {
+    static ChecklistForm form(kEnglishChecklist, {[] { frmTodo().Show(); }, [] { Form1().Show(); }, UnloadAll});
     return form;
 }
 
-ChecklistForm& frmEnglish() {
-    static ChecklistForm form(Language::English);
+ChecklistForm& TurkishChecklist() {
+    static ChecklistForm form(kTurkishChecklist, {[] { frmTodoTR().Show(); }, [] { Form2().Show(); }, UnloadAll});
     return form;
 }
 
-ChecklistForm& frmTurkish() {
-    static ChecklistForm form(Language::Turkish);
+}  // namespace
+
+forms::Form& frmOpen() {
+    static ChooserForm form({[] { frmEnglish().Show(); }, [] { frmTurkish().Show(); }});
     return form;
 }
 
-TodoForm& frmTodo() {
-    static TodoForm form(Language::English);
+forms::Form& frmEnglish() { return EnglishChecklist(); }
+
+forms::Form& frmTurkish() { return TurkishChecklist(); }
+
+forms::Form& frmTodo() {
+    static TodoForm form(kEnglishTodo, {[](int box) { return EnglishChecklist().BoxValue(box); }});
     return form;
 }
 
-TodoForm& frmTodoTR() {
-    static TodoForm form(Language::Turkish);
+forms::Form& frmTodoTR() {
+    static TodoForm form(kTurkishTodo, {[](int box) { return TurkishChecklist().BoxValue(box); }});
     return form;
 }
 
-AboutForm& Form1() {
-    static AboutForm form(Language::English);
+forms::Form& Form1() {
+    static forms::Form form(AboutLayout(kEnglishAbout));
     return form;
 }
 
-AboutForm& Form2() {
-    static AboutForm form(Language::Turkish);
+forms::Form& Form2() {
+    static forms::Form form(AboutLayout(kTurkishAbout));
     return form;
+}
+
+// Both checklist windows close the program in this order; frmTodoTR, which
+// the order leaves free, goes last.
+void UnloadAll() {
+    frmEnglish().Unload();
+    frmTodo().Unload();
+    frmOpen().Unload();
+    frmTurkish().Unload();
+    Form1().Unload();
+    Form2().Unload();
+    frmTodoTR().Unload();
 }

@@ -3,87 +3,80 @@
 #include <array>
 #include <string>
 
-#include "about/about_form.h"
-#include "app/chooser_form.h"
-#include "app/windows.h"
 #include "checklist/checklist_layout.h"
 #include "checklist/completion_total.h"
 #include "checklist/objectives.h"
 #include "checklist/paging.h"
+#include "forms/events.h"
 #include "forms/locale_number.h"
 #include "forms/program.h"
-#include "todo/todo_form.h"
 
 namespace {
 
-template <size_t N>
-std::array<std::wstring, N + 1> NumberedNames(const wchar_t* prefix) {
-    std::array<std::wstring, N + 1> names;
-    for (size_t n = 1; n <= N; ++n) names[n] = prefix + std::to_wstring(n);
-    return names;
+// The places of the controls the code uses, found in the layout while
+// compiling: both languages share one stored order.
+struct Places {
+    int total, scroll, timer, calculate, toDoList, about;
+    std::array<int, kObjectiveCount + 1> box;  // at [N] for CheckN
+    std::array<int, 49> label;                 // at [N] for LabelN, 7..48
+};
+
+constexpr Places FindPlaces() {
+    const forms::FormSpec layout = ChecklistLayout(kEnglishChecklist);
+    Places at{forms::IndexOf(layout, L"lbYuzde"),  forms::IndexOf(layout, L"Scroll"),
+              forms::IndexOf(layout, L"Timer1"),   forms::IndexOf(layout, L"Command1"),
+              forms::IndexOf(layout, L"Command2"), forms::IndexOf(layout, L"Command4"), {}, {}};
+    for (int n = 1; n <= kObjectiveCount; ++n) at.box[n] = forms::IndexOf(layout, L"Check", n);
+    for (int n = 7; n <= 48; ++n) at.label[n] = forms::IndexOf(layout, L"Label", n);
+    return at;
 }
 
-// Names are built once: the timer looks up 65 controls every millisecond.
-const std::wstring& CheckName(int box) {
-    static const auto names = NumberedNames<21>(L"Check");
-    return names[static_cast<size_t>(box)];
-}
-
-const std::wstring& LabelName(int number) {
-    static const auto names = NumberedNames<48>(L"Label");
-    return names[static_cast<size_t>(number)];
-}
-
-constexpr UINT kInformation = 64;  // OK button and the information icon
+constexpr Places kAt = FindPlaces();
 
 }  // namespace
 
-const forms::FormSpec& ChecklistForm::Layout() const { return ChecklistFormSpec(language_); }
+ChecklistForm::ChecklistForm(const ChecklistTexts& texts, ChecklistLinks links)
+    : Form(ChecklistLayout(texts)), texts_(texts), links_(std::move(links)) {}
 
-int ChecklistForm::BoxValue(int box) { return IsLoaded() ? (*this)[CheckName(box)].Value() : 0; }
+int ChecklistForm::BoxValue(int box) { return IsLoaded() ? (*this)[kAt.box[box]].Value() : 0; }
 
-void ChecklistForm::Click(forms::Control& control) {
-    const std::wstring_view name = control.Name();
-    if (name.starts_with(L"Check")) Check_Click(std::stoi(std::wstring(name.substr(5))));
-    else if (name == L"Command1") Command1_Click();
-    else if (name == L"Command2") Command2_Click();
-    else if (name == L"Command4") Command4_Click();
-}
-
-void ChecklistForm::Timer(forms::Control& control) {
-    if (control.Name() == L"Timer1") Timer1_Timer();
+void ChecklistForm::Event(int place) {
+    static constexpr auto kHandlers = [] {
+        std::array<forms::Handler<ChecklistForm>, kObjectiveCount + 4> handlers{};
+        for (int box = 1; box <= kObjectiveCount; ++box)
+            handlers[box - 1] = {kAt.box[box], &ChecklistForm::Check_Click, box};
+        handlers[21] = {kAt.calculate, &ChecklistForm::Command1_Click};
+        handlers[22] = {kAt.toDoList, &ChecklistForm::Command2_Click};
+        handlers[23] = {kAt.about, &ChecklistForm::Command4_Click};
+        handlers[24] = {kAt.timer, &ChecklistForm::Timer1_Timer};
+        return handlers;
+    }();
+    forms::Dispatch<ChecklistForm>(kHandlers, *this, place);
 }
 
 // One routine for all 21 boxes of both windows: the box's new Value decides
 // between adding and subtracting its weight to the total kept in lbYuzde.
 void ChecklistForm::Check_Click(int box) {
     auto& self = *this;
-    const bool ticked = self[CheckName(box)].Value() == 1;
-    forms::Control& total = self[L"lbYuzde"];
+    const bool ticked = self[kAt.box[box]].Value() == 1;
+    forms::Control& total = self[kAt.total];
     const std::wstring text = total.Caption();
     total.SetCaption(ApplyTick(text, ObjectiveOfBox(box).weight, ticked, forms::UserDecimalSeparator()));
 }
 
 void ChecklistForm::Command1_Click() {
-    const std::wstring total = (*this)[L"lbYuzde"].Caption();
-    const std::wstring prompt = language_ == Language::English ? L"You have completed " + total + L"% of the game!"
-                                                               : L"Oyun %" + total + L" bitti!";
-    forms::MsgBox(prompt, kInformation, L"Info");
+    const std::wstring total = (*this)[kAt.total].Caption();
+    const std::wstring prompt = std::wstring(texts_.promptBefore) + total + std::wstring(texts_.promptAfter);
+    forms::MsgBox(prompt, MB_OK | MB_ICONINFORMATION, L"Info");
 }
 
-void ChecklistForm::Command2_Click() {
-    if (language_ == Language::English) frmTodo().Show();
-    else frmTodoTR().Show();
-}
+void ChecklistForm::Command2_Click() { links_.showTodo(); }
 
-void ChecklistForm::Command4_Click() {
-    if (language_ == Language::English) Form1().Show();
-    else Form2().Show();
-}
+void ChecklistForm::Command4_Click() { links_.showAbout(); }
 
 // The grid follows the scroll bar: polled, with no page remembered anywhere.
 void ChecklistForm::Timer1_Timer() {
-    auto& scroll = (*this)[L"Scroll"];
+    auto& scroll = (*this)[kAt.scroll];
     if (WritesPageTwo(scroll.Value())) WritePage(2);
     if (WritesPageOne(scroll.Value())) WritePage(1);
 }
@@ -91,26 +84,19 @@ void ChecklistForm::Timer1_Timer() {
 void ChecklistForm::WritePage(int page) {
     auto& self = *this;
     const bool first = page == 1;
-    for (int box = 1; box <= 14; ++box) self[CheckName(box)].SetVisible(first);
-    for (int box = 15; box <= 21; ++box) self[CheckName(box)].SetVisible(!first);
+    for (int box = 1; box <= 14; ++box) self[kAt.box[box]].SetVisible(first);
+    for (int box = 15; box <= 21; ++box) self[kAt.box[box]].SetVisible(!first);
     for (int row = 1; row <= 7; ++row) {
-        const ObjectiveTexts& texts = ObjectiveAt(page, row)->Texts(language_);
-        self[LabelName(3 * row + 4)].SetCaption(texts.category);
-        self[LabelName(3 * row + 5)].SetCaption(texts.objective);
-        self[LabelName(3 * row + 6)].SetCaption(texts.percentage);
+        const ObjectiveTexts& texts = ObjectiveAt(page, row)->*texts_.grid;
+        self[kAt.label[3 * row + 4]].SetCaption(texts.category);
+        self[kAt.label[3 * row + 5]].SetCaption(texts.objective);
+        self[kAt.label[3 * row + 6]].SetCaption(texts.percentage);
     }
-    for (int number = 28; number <= 48; ++number) self[LabelName(number)].SetVisible(first);
+    for (int number = 28; number <= 48; ++number) self[kAt.label[number]].SetVisible(first);
 }
 
-// Closing the checklist closes the whole program. Unloading a window that is
-// not loaded, or this one while it unloads, does nothing.
+// Closing the checklist closes the whole program.
 void ChecklistForm::Form_Unload(int& cancel) {
     (void)cancel;
-    frmEnglish().Unload();
-    frmTodo().Unload();
-    frmOpen().Unload();
-    frmTurkish().Unload();
-    Form1().Unload();
-    Form2().Unload();
-    frmTodoTR().Unload();
+    links_.unloadAll();
 }

@@ -1,29 +1,36 @@
 #pragma once
-#include "checklist/language.h"
+// frmEnglish / frmTurkish: the objective grid, the running total and the
+// buttons. Both windows run this same code; their texts record is all that
+// differs, and what they open is given to them when they are built.
+#include <functional>
+
+#include "checklist/checklist_texts.h"
 #include "forms/form.h"
 
-// frmEnglish / frmTurkish: the objective grid, the running total and the
-// buttons. Both windows run this same code; only the language differs.
+struct ChecklistLinks {
+    std::function<void()> showTodo;   // the to-do window of the same language
+    std::function<void()> showAbout;  // the About window of the same language
+    std::function<void()> unloadAll;  // every window of the program, in the closing order
+};
+
 class ChecklistForm : public forms::Form {
 public:
-    explicit ChecklistForm(Language language) : language_(language) {}
-
-    Language WindowLanguage() const { return language_; }
-    const forms::FormSpec& Layout() const override;
-    void Click(forms::Control& control) override;
-    void Timer(forms::Control& control) override;
+    ChecklistForm(const ChecklistTexts& texts, ChecklistLinks links);
 
     // CheckN's Value, or its design value 0 while the window is not loaded.
     int BoxValue(int box);
 
 private:
+    void Event(int place) override;
+    void Form_Unload(int& cancel) override;
+
     void Check_Click(int box);
     void Command1_Click();
     void Command2_Click();
     void Command4_Click();
     void Timer1_Timer();
     void WritePage(int page);
-    void Form_Unload(int& cancel) override;
 
-    Language language_;
+    const ChecklistTexts& texts_;
+    ChecklistLinks links_;
 };

@@ -13,15 +13,9 @@ namespace {
 constexpr double kRoundingLimit = 1e15;
 
 void RaiseFloatingPointFault(double result) {
-    if (std::fetestexcept(FE_INVALID) || std::isnan(result)) {
-        throw forms::RuntimeError{forms::kInvalidProcedureCall, L"Invalid procedure call or argument"};
-    }
-    if (std::fetestexcept(FE_DIVBYZERO)) {
-        throw forms::RuntimeError{forms::kDivisionByZero, L"Division by zero"};
-    }
-    if (std::fetestexcept(FE_OVERFLOW) || std::isinf(result)) {
-        throw forms::RuntimeError{forms::kOverflow, L"Overflow"};
-    }
+    if (std::fetestexcept(FE_INVALID) || std::isnan(result)) forms::Raise(forms::kInvalidProcedureCall);
+    if (std::fetestexcept(FE_DIVBYZERO)) forms::Raise(forms::kDivisionByZero);
+    if (std::fetestexcept(FE_OVERFLOW) || std::isinf(result)) forms::Raise(forms::kOverflow);
 }
 
 // Every weight is a whole number of hundredths, so the true total is too;

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "forms/form.h"
-#include "forms/program.h"
+#include "forms/runtime_error.h"
 
 namespace forms {
 namespace {
@@ -50,7 +50,7 @@ bool Control::CanTakeFocus() const { return IsWindowed() && spec_->tabIndex >= 0
 void Control::CreateWindowFor(HWND parent, HFONT font) {
     const UINT_PTR id = static_cast<UINT_PTR>(index_) + 1;
     if (Kind() == ControlKind::Timer) {
-        if (spec_->interval > 0) Check(SetTimer(parent, id, TimerPeriod(spec_->interval), nullptr) != 0, L"Timer");
+        if (spec_->interval > 0) RaiseIfFailed(SetTimer(parent, id, TimerPeriod(spec_->interval), nullptr) != 0, L"Timer");
         return;
     }
     if (!IsWindowed()) return;
@@ -78,7 +78,7 @@ void Control::CreateWindowFor(HWND parent, HFONT font) {
     hwnd_ = CreateWindowExW(ex, cls, caption_.c_str(), style, pixels_.left, pixels_.top, pixels_.right - pixels_.left,
                             pixels_.bottom - pixels_.top, parent, reinterpret_cast<HMENU>(id),
                             GetModuleHandleW(nullptr), nullptr);
-    Check(hwnd_ != nullptr, L"Load");
+    RaiseIfFailed(hwnd_ != nullptr, L"Load");
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     if (Kind() == ControlKind::VScrollBar) {
         SCROLLINFO info{sizeof info, SIF_RANGE | SIF_POS, spec_->min, spec_->max, 0, scrollValue_, 0};
@@ -93,8 +93,7 @@ void Control::DestroyWindowFor() {
 
 void Control::Require(ControlKind kind, const wchar_t* property) const {
     if (Kind() != kind)
-        Raise(438, std::wstring(L"Object doesn't support this property or method: ") + KindName(Kind()) + L"." +
-                       property);
+        Raise(kNotSupported, std::wstring(KindName(Kind())) + L"." + property);
 }
 
 void Control::Invalidate() const { form_->InvalidatePixels(pixels_); }
@@ -129,7 +128,7 @@ void Control::SetCaption(std::wstring_view caption) {
         if (visible_) Invalidate();
         return;
     }
-    Check(SetWindowTextW(hwnd_, caption_.c_str()) != FALSE, L"Caption");
+    RaiseIfFailed(SetWindowTextW(hwnd_, caption_.c_str()) != FALSE, L"Caption");
 }
 
 int Control::Value() const {
@@ -142,7 +141,7 @@ void Control::AddItem(std::wstring_view item) {
     Require(ControlKind::ListBox, L"AddItem");
     const std::wstring text(item);
     const LRESULT at = SendMessageW(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    Check(at != LB_ERR && at != LB_ERRSPACE, L"AddItem");
+    RaiseIfFailed(at != LB_ERR && at != LB_ERRSPACE, L"AddItem");
 }
 
 void Control::ScrollBy(int request, int trackPosition) {

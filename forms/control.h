@@ -2,8 +2,8 @@
 // One control of a loaded window. Windowed controls (buttons, check boxes, the
 // scroll bar, list and text boxes) are child windows; labels and rectangles
 // are painted by their window. A property write that changes nothing does
-// nothing: no window call, no repaint. That keeps a window whose timer
-// rewrites its controls every millisecond idle.
+// nothing: no window call, no repaint. That keeps the checklist window idle
+// although its timer rewrites 63 properties on every tick.
 #include <windows.h>
 
 #include <string>

@@ -1,8 +1,6 @@
 #include "forms/form.h"
 
-#include <algorithm>
-#include <exception>
-
+#include "forms/colors.h"
 #include "forms/program.h"
 
 namespace forms {
@@ -20,12 +18,8 @@ LRESULT CALLBACK FormThunk(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     // Our run-time errors must never unwind through the system's frames.
     try {
         return form->OnMessage(message, wParam, lParam);
-    } catch (const RuntimeError& error) {
-        ReportAndExit(error);
-    } catch (const std::bad_alloc&) {
-        ReportAndExit({7, L"Out of memory"});
-    } catch (const std::exception&) {
-        ReportAndExit({51, L"Internal error"});
+    } catch (...) {
+        ReportCurrentException();
     }
 }
 
@@ -42,7 +36,7 @@ void RegisterFormClass() {
         wc.hIcon = ProgramIcon(true);
         wc.hIconSm = ProgramIcon(false);
         wc.lpszClassName = kFormClassName;
-        Check(RegisterClassExW(&wc) != 0, L"RegisterClass");
+        RaiseIfFailed(RegisterClassExW(&wc) != 0, L"RegisterClass");
         return true;
     }();
     (void)registered;
@@ -78,44 +72,34 @@ Form* Form::FromHwnd(HWND hwnd) {
     return reinterpret_cast<Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
-Control* Form::Find(std::wstring_view name) {
-    auto it = byName_.find(name);
-    return it == byName_.end() ? nullptr : it->second;
-}
-
-Control& Form::operator[](std::wstring_view name) {
-    if (Control* control = Find(name)) return *control;
-    Raise(kObjectNotFound, std::wstring(IsLoaded() ? L"Object required: " : L"Window not loaded: ") +
-                               std::wstring(Layout().name) + L"." + std::wstring(name));
+Control& Form::operator[](int place) {
+    if (place >= 0 && place < static_cast<int>(controls_.size())) return *controls_[static_cast<size_t>(place)];
+    const bool known = place >= 0 && place < static_cast<int>(layout_.controls.size());
+    Raise(kObjectRequired, std::wstring(layout_.name) + L"." +
+                               (known ? std::wstring(layout_.controls[static_cast<size_t>(place)].name) : L"?"));
 }
 
 void Form::CreateWindowAndControls() {
     RegisterFormClass();
-    spec_ = &Layout();
     dpi_ = ScreenDpi();
-    if (!(spec_->backColor & 0x80000000u) && spec_->backColor != kDefaultColor)
-        ownBrush_ = GdiObject(CreateSolidBrush(spec_->backColor));
-
-    const DWORD style = StyleOf(*spec_), ex = ExStyleOf(*spec_);
-    RECT frame{0, 0, TwipsToPixels(spec_->clientWidth, dpi_), TwipsToPixels(spec_->clientHeight, dpi_)};
+    const DWORD style = StyleOf(layout_), ex = ExStyleOf(layout_);
+    RECT frame{0, 0, TwipsToPixels(layout_.clientWidth, dpi_), TwipsToPixels(layout_.clientHeight, dpi_)};
     AdjustWindowRectEx(&frame, style, FALSE, ex);
     const int width = frame.right - frame.left, height = frame.bottom - frame.top;
     // Centred on the screen each time the window loads.
     const int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2, y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
 
-    const std::wstring caption(spec_->caption);
-    HWND owner = spec_->showInTaskbar ? nullptr : HiddenOwner();
+    const std::wstring caption(layout_.caption);
+    HWND owner = layout_.showInTaskbar ? nullptr : HiddenOwner();
     HWND hwnd = CreateWindowExW(ex, kFormClassName, caption.c_str(), style, x, y, width, height, owner, nullptr,
                                 GetModuleHandleW(nullptr), this);
-    Check(hwnd != nullptr, L"Load");
+    RaiseIfFailed(hwnd != nullptr, L"Load");
     SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ProgramIcon(true)));
     SendMessageW(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ProgramIcon(false)));
 
-    controls_.reserve(spec_->controls.size());
-    for (const ControlSpec& control : spec_->controls) {
+    controls_.reserve(layout_.controls.size());
+    for (const ControlSpec& control : layout_.controls)
         controls_.push_back(std::make_unique<Control>(*this, control, static_cast<int>(controls_.size()), dpi_));
-        byName_.emplace(control.name, controls_.back().get());
-    }
     // Created in stored order: a later child window lies under an earlier one.
     for (auto& control : controls_) control->CreateWindowFor(hwnd, DefaultFont());
 }
@@ -136,11 +120,10 @@ void Form::BringToFront() {
 void Form::DestroyWindowAndControls() {
     HWND hwnd = hwnd_;
     for (auto& control : controls_) control->DestroyWindowFor();
-    byName_.clear();
     controls_.clear();
     lastFocus_ = nullptr;
     ownBrush_.Reset();
-    Check(DestroyWindow(hwnd) != FALSE, L"Unload");
+    RaiseIfFailed(DestroyWindow(hwnd) != FALSE, L"Unload");
     hwnd_ = nullptr;
 }
 
@@ -151,19 +134,9 @@ Control* Form::ControlOf(HWND child) {
     return controls_[id - 1].get();
 }
 
-COLORREF Form::BackgroundColor() const {
-    const std::uint32_t color = spec_ ? spec_->backColor : kDefaultColor;
-    if (color == kDefaultColor) return GetSysColor(COLOR_BTNFACE);
-    if (color & 0x80000000u) return GetSysColor(static_cast<int>(color & 0xFF));
-    return color;
-}
+COLORREF Form::BackgroundColor() const { return ColorOf(layout_.backColor, COLOR_BTNFACE); }
 
-HBRUSH Form::BackgroundBrush() const {
-    const std::uint32_t color = spec_ ? spec_->backColor : kDefaultColor;
-    if (color == kDefaultColor) return GetSysColorBrush(COLOR_BTNFACE);
-    if (color & 0x80000000u) return GetSysColorBrush(static_cast<int>(color & 0xFF));
-    return static_cast<HBRUSH>(ownBrush_.Get());
-}
+HBRUSH Form::BackgroundBrush() { return BrushOf(layout_.backColor, COLOR_BTNFACE, ownBrush_); }
 
 void Form::InvalidatePixels(const RECT& rect) {
     if (hwnd_) InvalidateRect(hwnd_, &rect, FALSE);
@@ -173,11 +146,12 @@ LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
         if (HIWORD(wParam) == BN_CLICKED) {
-            if (Control* control = ControlOf(reinterpret_cast<HWND>(lParam))) Click(*control);
+            if (Control* control = ControlOf(reinterpret_cast<HWND>(lParam))) Event(control->Index());
         }
         return 0;
     case WM_TIMER:
-        if (wParam >= 1 && wParam <= controls_.size()) Timer(*controls_[wParam - 1]);
+        // A timer's ID is its place plus one, as a child window's is.
+        if (wParam >= 1 && wParam <= controls_.size()) Event(static_cast<int>(wParam) - 1);
         return 0;
     case WM_VSCROLL:
         if (Control* control = ControlOf(reinterpret_cast<HWND>(lParam)))

@@ -1,12 +1,10 @@
 #pragma once
 // A window of the program: one instance per window class, loaded from its
-// layout by Show and torn down by Unload or the close box. The program's
-// windows derive from it and override the events they handle.
+// layout by Show and torn down by Unload or the close box. A window with code
+// derives from it and overrides the events it handles.
 #include <windows.h>
 
 #include <memory>
-#include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "forms/control.h"
@@ -18,15 +16,15 @@ namespace forms {
 
 class Form : public WindowInstance {
 public:
-    Form() = default;
+    explicit Form(FormSpec layout) : layout_(std::move(layout)) {}
 
-    // The control of that name; a run-time error if the window is not loaded
-    // or has no such control.
-    Control& operator[](std::wstring_view name);
-    Control* Find(std::wstring_view name);
+    const FormSpec& Layout() const { return layout_; }
+
+    // The control at that place in stored order; a run-time error while the
+    // window is not loaded.
+    Control& operator[](int place);
 
     HWND Hwnd() const { return hwnd_; }
-    int Dpi() const { return dpi_; }
     const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
     static Form* FromHwnd(HWND hwnd);
 
@@ -36,15 +34,13 @@ public:
     // Moves the focus to the next (or previous) control that can take it.
     void MoveFocus(bool forward);
 
-    // Events; a window overrides those it handles.
-    virtual void Click(Control& control) { (void)control; }
-    virtual void Timer(Control& control) { (void)control; }
-
-    virtual const FormSpec& Layout() const = 0;
-
     void InvalidatePixels(const RECT& rect);
     COLORREF BackgroundColor() const;
-    HBRUSH BackgroundBrush() const;
+    HBRUSH BackgroundBrush();
+
+protected:
+    // A click of a button or check box, or a tick of a timer, at that place.
+    virtual void Event(int place) { (void)place; }
 
 private:
     friend LRESULT CALLBACK FormThunk(HWND, UINT, WPARAM, LPARAM);
@@ -60,11 +56,10 @@ private:
     Control* ControlOf(HWND child);
     std::vector<Control*> TabOrder() const;
 
+    FormSpec layout_;
     HWND hwnd_ = nullptr;
     int dpi_ = 96;
-    const FormSpec* spec_ = nullptr;
     std::vector<std::unique_ptr<Control>> controls_;
-    std::unordered_map<std::wstring_view, Control*> byName_;
     GdiObject ownBrush_;  // only for a background that is not a system colour
     HWND lastFocus_ = nullptr;
 };

@@ -5,12 +5,6 @@ namespace {
 
 int g_live = 0;
 
-BOOL CALLBACK CountWindow(HWND hwnd, LPARAM count) {
-    ++*reinterpret_cast<int*>(count);
-    EnumChildWindows(hwnd, CountWindow, count);
-    return TRUE;
-}
-
 }  // namespace
 
 int LiveGdiObjects() { return g_live; }
@@ -43,12 +37,6 @@ MemoryDc::~MemoryDc() {
     if (!dc_) return;
     DeleteDC(dc_);
     --g_live;
-}
-
-int LiveWindows() {
-    int count = 0;
-    EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&count));
-    return count;
 }
 
 }  // namespace forms

@@ -35,7 +35,4 @@ private:
     HDC dc_;
 };
 
-// The windows of this thread, child windows included.
-int LiveWindows();
-
 }  // namespace forms

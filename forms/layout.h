@@ -1,10 +1,12 @@
 #pragma once
 // Window layouts as data: a window is its settings and a table of controls in
 // stored order (which is also the stacking order: earlier stands on top).
-// Positions and sizes are in twips; colours are OLE colours.
+// Positions and sizes are in twips; colours are OLE colours. The tables are
+// built by constexpr functions, so that code can find a control's place while
+// compiling.
 #include <cstdint>
-#include <span>
 #include <string_view>
+#include <vector>
 
 namespace forms {
 
@@ -45,8 +47,41 @@ struct FormSpec {
     bool maxButton = false;
     bool showInTaskbar = true;
     std::uint32_t backColor = kDefaultColor;
-    std::span<const ControlSpec> controls;  // stored order
+    std::vector<ControlSpec> controls;  // stored order
 };
+
+// Not constexpr on purpose: reaching it while compiling stops the build.
+inline void ControlNotInLayout() {}
+
+// The place in stored order of the control of that name. Used to initialise
+// a constexpr constant, it is found while compiling, and a name the layout
+// lacks is a compile error.
+constexpr int IndexOf(const FormSpec& form, std::wstring_view name) {
+    for (std::size_t i = 0; i < form.controls.size(); ++i)
+        if (form.controls[i].name == name) return static_cast<int>(i);
+    ControlNotInLayout();
+    return -1;
+}
+
+// True for a name made of the prefix and the number, e.g. "Check7".
+constexpr bool IsNumbered(std::wstring_view name, std::wstring_view prefix, int number) {
+    if (!name.starts_with(prefix)) return false;
+    std::wstring_view digits = name.substr(prefix.size());
+    do {
+        if (digits.empty() || digits.back() != L'0' + number % 10) return false;
+        digits.remove_suffix(1);
+        number /= 10;
+    } while (number > 0);
+    return digits.empty();
+}
+
+// The same for a numbered control, e.g. ("Check", 7) for Check7.
+constexpr int IndexOf(const FormSpec& form, std::wstring_view prefix, int number) {
+    for (std::size_t i = 0; i < form.controls.size(); ++i)
+        if (IsNumbered(form.controls[i].name, prefix, number)) return static_cast<int>(i);
+    ControlNotInLayout();
+    return -1;
+}
 
 inline constexpr int TwipsToPixels(int twips, int dpi) {
     // Rounded to nearest, as MulDiv does, for the positive values layouts use.

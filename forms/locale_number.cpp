@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include "forms/number_text.h"
-
 namespace forms {
 
 wchar_t UserDecimalSeparator() {
@@ -11,9 +9,5 @@ wchar_t UserDecimalSeparator() {
     if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, buffer, 8) > 1) return buffer[0];
     return L'.';
 }
-
-std::wstring CStr(double value) { return NumberToText(value, UserDecimalSeparator()); }
-
-double CDbl(std::wstring_view text) { return TextToNumber(text, UserDecimalSeparator()); }
 
 }  // namespace forms

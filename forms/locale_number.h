@@ -1,12 +1,9 @@
 #pragma once
-// Number <-> text by the user's locale, read afresh at every conversion.
-#include <string>
-#include <string_view>
+// The user's decimal separator, read afresh at every call so that a change
+// in the regional settings applies to the next conversion.
 
 namespace forms {
 
 wchar_t UserDecimalSeparator();
-std::wstring CStr(double value);
-double CDbl(std::wstring_view text);
 
 }  // namespace forms

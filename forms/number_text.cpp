@@ -17,14 +17,6 @@ constexpr int kSignificantDigits = 15;
 constexpr int kLowestPlainExponent = -5;
 constexpr int kHighestPlainExponent = 14;
 
-[[noreturn]] void ThrowTypeMismatch() {
-    throw RuntimeError{kTypeMismatch, L"Type mismatch"};
-}
-
-[[noreturn]] void ThrowOverflow() {
-    throw RuntimeError{kOverflow, L"Overflow"};
-}
-
 bool IsDigit(wchar_t c) {
     return c >= L'0' && c <= L'9';
 }
@@ -44,7 +36,7 @@ Decimal RoundToSignificant(double magnitude) {
     char buffer[64];
     auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
                                    std::chars_format::scientific, kSignificantDigits - 1);
-    if (ec != std::errc{}) ThrowOverflow();  // cannot happen: the buffer fits any double
+    if (ec != std::errc{}) Raise(kOverflow);  // cannot happen: the buffer fits any double
     // buffer holds "d.dddddddddddddde[+-]xx".
     std::string_view text(buffer, static_cast<size_t>(end - buffer));
     size_t e = text.find('e');
@@ -99,8 +91,8 @@ void AppendExponentForm(std::wstring& out, const Decimal& d, wchar_t separator) 
 }  // namespace
 
 std::wstring NumberToText(double value, wchar_t decimalSeparator) {
-    if (std::isnan(value)) throw RuntimeError{kInvalidProcedureCall, L"Invalid procedure call or argument"};
-    if (std::isinf(value)) ThrowOverflow();
+    if (std::isnan(value)) Raise(kInvalidProcedureCall);
+    if (std::isinf(value)) Raise(kOverflow);
     // Also catches -0, which is written as plain 0.
     if (value == 0) return L"0";
 
@@ -137,7 +129,7 @@ double TextToNumber(std::wstring_view text, wchar_t decimalSeparator) {
         ++i;
         fraction = takeDigits();
     }
-    if (whole.empty() && fraction.empty()) ThrowTypeMismatch();
+    if (whole.empty() && fraction.empty()) Raise(kTypeMismatch);
 
     bool negativeExponent = false;
     std::string exponentDigits;
@@ -148,9 +140,9 @@ double TextToNumber(std::wstring_view text, wchar_t decimalSeparator) {
             ++i;
         }
         exponentDigits = takeDigits();
-        if (exponentDigits.empty()) ThrowTypeMismatch();
+        if (exponentDigits.empty()) Raise(kTypeMismatch);
     }
-    if (i != text.size()) ThrowTypeMismatch();
+    if (i != text.size()) Raise(kTypeMismatch);
 
     // Rebuilt in the form from_chars reads, whatever the separator was.
     std::string ascii = whole;
@@ -173,10 +165,10 @@ double TextToNumber(std::wstring_view text, wchar_t decimalSeparator) {
         if (negativeExponent) exponent = -exponent;
         const long long magnitude = static_cast<long long>(whole.size()) - 1 - static_cast<long long>(first) + exponent;
         if (magnitude < 0) return negative ? -0.0 : 0.0;
-        ThrowOverflow();
+        Raise(kOverflow);
     }
-    if (ec != std::errc{} || end != ascii.data() + ascii.size()) ThrowTypeMismatch();
-    if (std::isinf(value)) ThrowOverflow();
+    if (ec != std::errc{} || end != ascii.data() + ascii.size()) Raise(kTypeMismatch);
+    if (std::isinf(value)) Raise(kOverflow);
     return negative ? -value : value;
 }
 

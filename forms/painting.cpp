@@ -3,18 +3,13 @@
 // on top (the grid lines stay whole over the labels they cross).
 #include <windows.h>
 
+#include "forms/colors.h"
 #include "forms/form.h"
 #include "forms/gdi.h"
 #include "forms/program.h"
 
 namespace forms {
 namespace {
-
-COLORREF ColorOf(std::uint32_t ole, int defaultIndex) {
-    if (ole == kDefaultColor) return GetSysColor(defaultIndex);
-    if (ole & 0x80000000u) return GetSysColor(static_cast<int>(ole & 0xFF));
-    return ole;
-}
 
 void PaintLabel(HDC dc, const Control& label, HBRUSH background) {
     RECT rect = label.PixelRect();

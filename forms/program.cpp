@@ -1,6 +1,6 @@
 #include "forms/program.h"
 
-#include <cstdlib>
+#include <new>
 #include <string>
 
 #include "forms/form.h"
@@ -55,19 +55,25 @@ void MsgBox(std::wstring_view prompt, UINT flags, std::wstring_view title) {
     MessageBoxW(owner, text.c_str(), caption.c_str(), flags);
 }
 
-void Raise(int number, std::wstring description) { throw RuntimeError{number, std::move(description)}; }
-
-void Check(bool ok, std::wstring_view what) {
-    if (!ok) Raise(kOperationFailed, L"Method '" + std::wstring(what) + L"' failed");
-}
-
 void ReportAndExit(const RuntimeError& error) {
     if (!g_reporting) {
         g_reporting = true;  // events that arrive while the message shows are not dispatched
         const std::wstring text = L"Run-time error '" + std::to_wstring(error.number) + L"':\n\n" + error.description;
         MessageBoxW(nullptr, text.c_str(), kProgramTitle, MB_OK | MB_ICONERROR | MB_TASKMODAL);
     }
-    ExitProcess(error.number != 0 ? static_cast<UINT>(error.number) : 1u);
+    ExitProcess(static_cast<UINT>(error.number));
+}
+
+void ReportCurrentException() {
+    try {
+        throw;
+    } catch (const RuntimeError& error) {
+        ReportAndExit(error);
+    } catch (const std::bad_alloc&) {
+        ReportAndExit({kOutOfMemory, std::wstring(ErrorMessage(kOutOfMemory))});
+    } catch (...) {
+        ReportAndExit({kInternalError, std::wstring(ErrorMessage(kInternalError))});
+    }
 }
 
 bool Reporting() { return g_reporting; }
@@ -81,7 +87,7 @@ HWND HiddenOwner() {
         RegisterClassW(&wc);
         HWND hwnd = CreateWindowExW(0, wc.lpszClassName, kProgramTitle, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                                     wc.hInstance, nullptr);
-        Check(hwnd != nullptr, L"CreateWindow");
+        RaiseIfFailed(hwnd != nullptr, L"CreateWindow");
         SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ProgramIcon(true)));
         SendMessageW(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ProgramIcon(false)));
         return hwnd;

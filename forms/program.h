@@ -24,13 +24,12 @@ bool PreTranslate(const MSG& msg);
 // Modal message box owned by the program's active window; the result is not used.
 void MsgBox(std::wstring_view prompt, UINT flags, std::wstring_view title);
 
-[[noreturn]] void Raise(int number, std::wstring description);
-// Tests the status of a platform call: false raises a run-time error.
-void Check(bool ok, std::wstring_view what);
-
 // Shows "Run-time error 'N':" with its description and ends the process with
 // the error number as its exit code.
 [[noreturn]] void ReportAndExit(const RuntimeError& error);
+// The same for the exception being handled: a run-time error as it is, any
+// other as the run-time error it amounts to (out of memory, internal error).
+[[noreturn]] void ReportCurrentException();
 // True once a run-time error is being reported: no event reaches a handler then.
 bool Reporting();
 

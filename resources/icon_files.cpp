@@ -94,25 +94,4 @@ std::vector<std::uint8_t> GroupDirectory(std::span<const IconImage> images, int 
     return out;
 }
 
-std::vector<std::uint8_t> IcoFile(std::span<const IconImage> images) {
-    std::vector<std::uint8_t> out;
-    Put16(out, 0);
-    Put16(out, 1);
-    Put16(out, static_cast<unsigned>(images.size()));
-    std::uint32_t offset = static_cast<std::uint32_t>(6 + 16 * images.size());
-    for (const IconImage& image : images) {
-        out.push_back(static_cast<std::uint8_t>(image.size >= 256 ? 0 : image.size));
-        out.push_back(static_cast<std::uint8_t>(image.size >= 256 ? 0 : image.size));
-        out.push_back(0);
-        out.push_back(0);
-        Put16(out, 1);
-        Put16(out, static_cast<unsigned>(image.bitCount));
-        Put32(out, static_cast<std::uint32_t>(image.bytes.size()));
-        Put32(out, offset);
-        offset += static_cast<std::uint32_t>(image.bytes.size());
-    }
-    for (const IconImage& image : images) out.insert(out.end(), image.bytes.begin(), image.bytes.end());
-    return out;
-}
-
 }  // namespace icon

@@ -1,6 +1,6 @@
 #pragma once
-// The icon's images in the icon format's own layouts, and the two containers
-// that list them: the resource group directory and the .ico file.
+// The icon's images in the icon format's own layouts, and the resource group
+// directory that lists them.
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -22,7 +22,5 @@ std::vector<std::uint8_t> EncodeBitmap32(const Image& image);
 
 // GRPICONDIR with one 14-byte entry per image; the images get the IDs firstId, firstId + 1, ...
 std::vector<std::uint8_t> GroupDirectory(std::span<const IconImage> images, int firstId);
-// ICONDIR with 16-byte entries, then the images themselves.
-std::vector<std::uint8_t> IcoFile(std::span<const IconImage> images);
 
 }  // namespace icon

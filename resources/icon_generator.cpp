@@ -1,5 +1,5 @@
 // Build-time tool: draws the program icon and writes it out for the resource
-// compiler (icon-1.bin .. icon-7.bin and icon-group.bin) and as corvane.ico.
+// compiler (icon-1.bin .. icon-7.bin and icon-group.bin).
 //   icon-generator OUTPUT_DIRECTORY
 #include <cstdio>
 #include <filesystem>
@@ -48,6 +48,5 @@ int main(int argc, char** argv) {
     for (std::size_t i = 0; i < images.size(); ++i)
         ok &= WriteFile(dir / ("icon-" + std::to_string(i + 1) + ".bin"), images[i].bytes);
     ok &= WriteFile(dir / "icon-group.bin", icon::GroupDirectory(images, kFirstIconId));
-    ok &= WriteFile(dir / "corvane.ico", icon::IcoFile(images));
     return ok ? 0 : 1;
 }

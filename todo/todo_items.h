@@ -5,10 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "checklist/language.h"
-
-// The to-do text of box N (1..21) in a language.
-std::wstring_view TodoText(Language language, int box);
+#include "todo/todo_texts.h"
 
 // Only Value 0 is open; 1 (ticked) and 2 (grayed) are done.
-std::vector<std::wstring_view> OpenTodoItems(Language language, const std::function<int(int box)>& valueOfBox);
+std::vector<std::wstring_view> OpenTodoItems(const TodoTexts& texts, const std::function<int(int box)>& valueOfBox);

@@ -1,7 +1,7 @@
 // Walks the program to each of its windows, in both languages, and saves one
 // BMP per window into the given folder (chooser, <lang>-page1, -page2, -info,
-// -todo, -about). A window the program does not have yet is skipped with a
-// note. With --chooser-only it saves the opening window as run-chooser.bmp.
+// -todo, -about). A window that cannot be reached is reported and skipped.
+// With --chooser-only it saves the opening window as run-chooser.bmp.
 //
 //   screens OUTPUT_FOLDER [--chooser-only]
 #include <cstdio>
@@ -49,7 +49,7 @@ void Skip(const std::wstring& name, const char* why) {
 void SaveOpened(e2e::Process& program, HWND owner, const wchar_t* button, const wchar_t* caption,
                 const std::wstring& name) {
     HWND opener = e2e::FindChild(owner, L"Button", button);
-    if (!opener) return Skip(name, "no such button yet");
+    if (!opener) return Skip(name, "no such button");
     e2e::Click(opener);
     HWND window = e2e::WaitForTop(program.Id(), caption, nullptr, kShortWaitMs);
     if (!window || window == owner) return Skip(name, "the button opened no window");
@@ -78,7 +78,7 @@ void Walk(const Language& language, bool saveChooser) {
         e2e::ClickScrollArrow(scroll, e2e::Arrow::Up);
         e2e::WaitUntil([&] { return e2e::VisibleCheckBoxes(main).size() == 14; }, kShortWaitMs);
     } else {
-        Skip(lang + L"-page2", "the scroll bar does not reach page 2 yet");
+        Skip(lang + L"-page2", "the scroll bar did not reach page 2");
     }
 
     // Rows 1 and 7 of page 1 ticked, so that the message shows a total.
@@ -97,7 +97,7 @@ void Walk(const Language& language, bool saveChooser) {
             Skip(lang + L"-info", "Calculate showed no message");
         }
     } else {
-        Skip(lang + L"-info", "no Calculate button yet");
+        Skip(lang + L"-info", "no Calculate button");
     }
 
     SaveOpened(program, main, language.todo, language.todoCaption, lang + L"-todo");

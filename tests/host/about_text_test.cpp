@@ -4,13 +4,13 @@
 #include <algorithm>
 #include <string_view>
 
-#include "about/about_text.h"
+#include "about/about_texts.h"
 
 namespace {
 
 TEST(AboutText, NineLinesEachEndingWithCrLf) {
-    for (Language language : {Language::English, Language::Turkish}) {
-        const std::wstring_view text = AboutText(language);
+    for (const AboutTexts* about : {&kEnglishAbout, &kTurkishAbout}) {
+        const std::wstring_view text = about->text;
         EXPECT_TRUE(text.ends_with(L"\r\n"));
         size_t lines = 0;
         for (size_t at = text.find(L"\r\n"); at != std::wstring_view::npos; at = text.find(L"\r\n", at + 2)) ++lines;
@@ -19,7 +19,7 @@ TEST(AboutText, NineLinesEachEndingWithCrLf) {
         EXPECT_EQ(std::ranges::count(text, L'\r') + std::ranges::count(text, L'\n'), 18);
     }
     // The sentence runs on into line 9 after a trailing blank.
-    EXPECT_NE(AboutText(Language::English).find(L"I'm Turkish so, \r\nI know"), std::wstring_view::npos);
+    EXPECT_NE(kEnglishAbout.text.find(L"I'm Turkish so, \r\nI know"), std::wstring_view::npos);
 }
 
 }  // namespace

@@ -11,10 +11,11 @@
 namespace {
 
 TEST(Objectives, EveryBoxOnceInReadingOrderAndInItsPlace) {
-    const std::vector<int> order(ReadingOrder().begin(), ReadingOrder().end());
+    std::vector<int> order;
+    for (const Objective& o : kObjectives) order.push_back(o.box);
     EXPECT_EQ(order, (std::vector<int>{1, 2, 5, 4, 3, 10, 9, 8, 7, 6, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21}));
     EXPECT_EQ(std::set<int>(order.begin(), order.end()).size(), 21u);
-    const auto records = ObjectivesInReadingOrder();
+    const auto& records = kObjectives;
     for (int i = 0; i < kObjectiveCount; ++i) {
         EXPECT_EQ(&ObjectiveOfBox(order[i]), &records[i]) << i;
         EXPECT_EQ(ObjectiveAt(i < 14 ? 1 : 2, i < 14 ? i + 1 : i - 13), &records[i]) << i;
@@ -24,7 +25,7 @@ TEST(Objectives, EveryBoxOnceInReadingOrderAndInItsPlace) {
 
 TEST(Objectives, WeightsAddUpTo100Point02) {
     long all = 0, pageOne = 0;
-    for (const Objective& o : ObjectivesInReadingOrder()) {
+    for (const Objective& o : kObjectives) {
         const long hundredths = std::lround(o.weight * 100);
         all += hundredths;
         if (o.page == 1) pageOne += hundredths;
@@ -35,7 +36,7 @@ TEST(Objectives, WeightsAddUpTo100Point02) {
 }
 
 TEST(Objectives, PercentageTextsStateTheWeight) {
-    for (const Objective& o : ObjectivesInReadingOrder()) {
+    for (const Objective& o : kObjectives) {
         const std::wstring_view english = o.english.percentage, turkish = o.turkish.percentage;
         ASSERT_TRUE(english.ends_with(L'%') && turkish.starts_with(L'%')) << o.box;
         EXPECT_EQ(forms::TextToNumber(english.substr(0, english.size() - 1), L'.'), o.weight) << o.box;

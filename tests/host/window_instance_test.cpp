@@ -121,7 +121,7 @@ TEST_F(Lifecycle, ACancelledUnloadLeavesTheWindowLoaded) {
 
 TEST_F(Lifecycle, AnErrorInTheLoadHandlerLeavesNothingHalfLoaded) {
     FakeWindow a("a");
-    a.onLoad = [] { throw forms::RuntimeError{13, L"Type mismatch"}; };
+    a.onLoad = [] { forms::Raise(forms::kTypeMismatch); };
     EXPECT_THROW(a.Show(), forms::RuntimeError);
     EXPECT_FALSE(a.IsLoaded());
     EXPECT_EQ(forms::WindowInstance::LoadedCount(), 0);

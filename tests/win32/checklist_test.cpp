@@ -5,9 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/chooser_form.h"
 #include "app/windows.h"
-#include "checklist/checklist_form.h"
+#include "checklist/checklist_texts.h"
 #include "checklist/objectives.h"
 #include "support/app_driver.h"
 
@@ -35,16 +34,16 @@ protected:
     void SetUp() override {
         ResetProgram();
         frmOpen().Show();
-        Click(frmOpen()[GetParam().language == Language::English ? L"Command1" : L"Command2"].Hwnd());
+        Click(Named(frmOpen(), GetParam().language == Language::English ? L"Command1" : L"Command2").Hwnd());
         ASSERT_TRUE(form().IsLoaded());
         Pump(30);
     }
     void TearDown() override { ResetProgram(); }
 
-    ChecklistForm& form() { return GetParam().language == Language::English ? frmEnglish() : frmTurkish(); }
-    forms::Control& box(int n) { return form()[Name(L"Check", n)]; }
-    forms::Control& label(int n) { return form()[Name(L"Label", n)]; }
-    std::wstring total() { return form()[L"lbYuzde"].Caption(); }
+    forms::Form& form() { return GetParam().language == Language::English ? frmEnglish() : frmTurkish(); }
+    forms::Control& box(int n) { return Named(form(), Name(L"Check", n)); }
+    forms::Control& label(int n) { return Named(form(), Name(L"Label", n)); }
+    std::wstring total() { return Named(form(), L"lbYuzde").Caption(); }
     std::wstring dot(std::wstring text) {  // the total as the user's locale writes it
         wchar_t sep[8] = {};
         GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, sep, 8);
@@ -53,12 +52,12 @@ protected:
         return text;
     }
     void GoToPage(int page) {
-        ClickScrollArrow(form()[L"Scroll"].Hwnd(), page == 2);
+        ClickScrollArrow(Named(form(), L"Scroll").Hwnd(), page == 2);
         ASSERT_TRUE(PumpUntil([&] { return box(page == 2 ? 15 : 1).Visible(); }));
     }
     std::wstring Calculate() {
         MessageBoxAnswer answer;
-        Click(form()[L"Command1"].Hwnd());
+        Click(Named(form(), L"Command1").Hwnd());
         EXPECT_TRUE(answer.Wait());
         EXPECT_EQ(answer.title, L"Info");
         return answer.prompt;
@@ -79,7 +78,7 @@ TEST_P(Checklist, OpensWithItsCaptionSizeAndFourteenClearedBoxes) {
         EXPECT_EQ(IsWindowVisible(box(n).Hwnd()) != FALSE, n <= 14) << n;
         EXPECT_EQ(box(n).Value(), 0) << n;
     }
-    EXPECT_FALSE(form()[L"lbYuzde"].Visible());
+    EXPECT_FALSE(Named(form(), L"lbYuzde").Visible());
     EXPECT_EQ(total(), L"0");
     ASSERT_NE(FocusedControl(form()), nullptr);
     EXPECT_EQ(FocusedControl(form())->Name(), L"Check1");
@@ -120,7 +119,7 @@ TEST_P(Checklist, ThePageFollowsTheScrollBarAndTicksSurviveIt) {
     GoToPage(2);
     for (int n = 1; n <= 21; ++n) EXPECT_EQ(IsWindowVisible(box(n).Hwnd()) != FALSE, n >= 15) << n;
     for (int row = 1; row <= 7; ++row) {
-        const ObjectiveTexts& texts = ObjectiveAt(2, row)->Texts(language);
+        const ObjectiveTexts& texts = ObjectiveAt(2, row)->*(language == Language::English ? kEnglishChecklist : kTurkishChecklist).grid;
         EXPECT_EQ(label(3 * row + 4).Caption(), texts.category);
         EXPECT_EQ(label(3 * row + 5).Caption(), texts.objective);
         EXPECT_EQ(label(3 * row + 6).Caption(), texts.percentage);
@@ -131,7 +130,7 @@ TEST_P(Checklist, ThePageFollowsTheScrollBarAndTicksSurviveIt) {
     GoToPage(1);
     for (int n = 1; n <= 21; ++n) EXPECT_EQ(IsWindowVisible(box(n).Hwnd()) != FALSE, n <= 14) << n;
     for (int row = 1; row <= 14; ++row) {
-        const ObjectiveTexts& texts = ObjectiveAt(1, row)->Texts(language);
+        const ObjectiveTexts& texts = ObjectiveAt(1, row)->*(language == Language::English ? kEnglishChecklist : kTurkishChecklist).grid;
         const int first = row <= 10 ? 3 * row + 4 : 3 * row + 6;  // rows 11 to 14 run right to left
         EXPECT_EQ(label(first).Caption(), texts.category) << row;
         EXPECT_EQ(label(3 * row + 5).Caption(), texts.objective) << row;
@@ -162,7 +161,7 @@ TEST_P(Checklist, TabRunsThroughTheVisibleControlsOfEachPage) {
     EXPECT_EQ(walk(static_cast<int>(page1.size())), page1);
 
     GoToPage(2);
-    SetFocus(form()[L"Command1"].Hwnd());
+    SetFocus(Named(form(), L"Command1").Hwnd());
     std::vector<std::wstring> page2;
     for (int n = 15; n <= 21; ++n) page2.push_back(Name(L"Check", n));
     for (const wchar_t* n : {L"Command4", L"Scroll", L"Command2", L"Command1"}) page2.push_back(n);
@@ -190,10 +189,10 @@ INSTANTIATE_TEST_SUITE_P(BothLanguages, Checklist, ::testing::ValuesIn(kCases),
 TEST(TurkishChecklist, TheFirstTickCorrectsTheRow7Caption) {
     ResetProgram();
     frmTurkish().Show();
-    EXPECT_EQ(frmTurkish()[L"Label26"].Caption(), L"Brucie - Özel yetenek");
+    EXPECT_EQ(Named(frmTurkish(), L"Label26").Caption(), L"Brucie - Özel yetenek");
     Pump(30);
-    EXPECT_EQ(frmTurkish()[L"Label26"].Caption(), L"Brucie - Özel Yetenek");
-    EXPECT_EQ(frmTurkish()[L"Label29"].Caption(), L"Jacob - Özel yetenek");
+    EXPECT_EQ(Named(frmTurkish(), L"Label26").Caption(), L"Brucie - Özel Yetenek");
+    EXPECT_EQ(Named(frmTurkish(), L"Label29").Caption(), L"Jacob - Özel yetenek");
     ResetProgram();
 }
 
@@ -203,11 +202,11 @@ TEST(ChecklistLocale, TheTotalFollowsTheUsersDecimalSeparator) {
     ASSERT_TRUE(SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, L","));
     ResetProgram();
     frmEnglish().Show();
-    Click(frmEnglish()[L"Check1"].Hwnd());
-    Click(frmEnglish()[L"Check9"].Hwnd());
-    EXPECT_EQ(frmEnglish()[L"lbYuzde"].Caption(), L"61,67");
+    Click(Named(frmEnglish(), L"Check1").Hwnd());
+    Click(Named(frmEnglish(), L"Check9").Hwnd());
+    EXPECT_EQ(Named(frmEnglish(), L"lbYuzde").Caption(), L"61,67");
     MessageBoxAnswer answer;
-    Click(frmEnglish()[L"Command1"].Hwnd());
+    Click(Named(frmEnglish(), L"Command1").Hwnd());
     EXPECT_TRUE(answer.Wait());
     EXPECT_EQ(answer.prompt, L"You have completed 61,67% of the game!");
     SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, saved);

@@ -1,12 +1,10 @@
 // The start-up and the language chooser, through its real windows.
 #include <gtest/gtest.h>
 
-#include "app/chooser_form.h"
 #include "app/common_controls.h"
 #include "app/main.h"
 #include "app/windows.h"
 #include "forms/program.h"
-#include "checklist/checklist_form.h"
 #include "support/app_driver.h"
 #include "support/child_process.h"
 
@@ -25,7 +23,7 @@ protected:
         SetCommonControlsBinder(nullptr);
         ResetProgram();
     }
-    HWND Button(const wchar_t* name) { return frmOpen()[name].Hwnd(); }
+    HWND Button(const wchar_t* name) { return Named(frmOpen(), name).Hwnd(); }
 };
 
 TEST_F(Chooser, OpensAsAFixedCentredWindowWithBothLanguages) {
@@ -48,8 +46,8 @@ TEST_F(Chooser, OpensAsAFixedCentredWindowWithBothLanguages) {
 
     EXPECT_EQ(WindowText(Button(L"Command1")), L"English");
     EXPECT_EQ(WindowText(Button(L"Command2")), L"Türkçe");
-    EXPECT_EQ(frmOpen()[L"Label2"].Caption(), L"Choose Your Language/Dilini Seç");
-    EXPECT_EQ(frmOpen()[L"Label1"].Caption(), L"Lang/Dil");
+    EXPECT_EQ(Named(frmOpen(), L"Label2").Caption(), L"Choose Your Language/Dilini Seç");
+    EXPECT_EQ(Named(frmOpen(), L"Label1").Caption(), L"Lang/Dil");
 }
 
 TEST_F(Chooser, FocusStartsOnTheUnseenButtonSoSpaceAndEnterChooseNothing) {
@@ -97,7 +95,7 @@ TEST_F(Chooser, EachButtonOpensItsLanguageAndTheChooserCloses) {
 
     ResetProgram();
     Main();
-    Click(frmOpen()[L"Command2"].Hwnd());
+    Click(Named(frmOpen(), L"Command2").Hwnd());
     ASSERT_TRUE(frmTurkish().IsLoaded());
     EXPECT_FALSE(frmEnglish().IsLoaded());
     EXPECT_FALSE(frmOpen().IsLoaded());
@@ -113,7 +111,7 @@ TEST_F(Chooser, ClosingItEndsTheProgramWithoutAChecklist) {
 }
 
 InitCommonControlsExProc MissingFunction() {
-    forms::Raise(forms::kEntryPointNotFound, L"Can't find DLL entry point");
+    forms::Raise(forms::kEntryPointNotFound);
 }
 
 BOOL WINAPI FailingInit(const INITCOMMONCONTROLSEX*) { return FALSE; }
@@ -149,7 +147,7 @@ TEST_F(Chooser, StartUpGoesOnWhenTheCommonControlsAreMissingOrFail) {
         SetCommonControlsBinder(binder);
         Main();
         ASSERT_TRUE(frmOpen().IsLoaded());
-        Click(frmOpen()[L"Command1"].Hwnd());
+        Click(Named(frmOpen(), L"Command1").Hwnd());
         EXPECT_TRUE(frmEnglish().IsLoaded());
     }
 }

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "app/windows.h"
-#include "checklist/checklist_form.h"
 #include "forms/program.h"
 #include "support/app_driver.h"
 #include "support/child_process.h"
@@ -17,8 +16,8 @@ void TickWithTotal(const wchar_t* total) {
     ResetProgram();
     frmEnglish().Show();
     Pump(20);
-    frmEnglish()[L"lbYuzde"].SetCaption(total);
-    Click(frmEnglish()[L"Check1"].Hwnd());
+    Named(frmEnglish(), L"lbYuzde").SetCaption(total);
+    Click(Named(frmEnglish(), L"Check1").Hwnd());
     Pump(5000);  // not reached: the error ends the process
 }
 

@@ -12,19 +12,15 @@
 #include <string>
 #include <vector>
 
+#include "support/child_process.h"
+
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 constexpr WORD kEnglishUs = MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US);  // 1033
 constexpr WORD kNeutral = MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL);        // 0
 
-// The tests live in tests/ of the build tree, the program one level up.
-std::wstring ProgramPath() {
-    wchar_t self[MAX_PATH];
-    std::wstring path(self, GetModuleFileNameW(nullptr, self, MAX_PATH));
-    path.resize(path.find_last_of(L"\\/"));
-    return path.substr(0, path.find_last_of(L"\\/") + 1) + L"corvane-checklist.exe";
-}
+std::wstring ProgramPath() { return testing_app::ProgramFilePath(); }
 
 // Loaded once as data, the way the shell reads it; kept until the tests end.
 HMODULE Program() {

@@ -12,15 +12,13 @@
 #include <string>
 #include <vector>
 
-#include "about/about_form.h"
 #include "app/windows.h"
-#include "checklist/checklist_form.h"
 #include "checklist/objectives.h"
 #include "forms/gdi.h"
 #include "forms/program.h"
 #include "support/app_driver.h"
-#include "todo/todo_form.h"
 #include "todo/todo_items.h"
+#include "todo/todo_texts.h"
 
 using namespace testing_app;
 
@@ -31,9 +29,22 @@ struct Counts {
     int windows, runtimeGdi;
 };
 
+BOOL CALLBACK CountWindow(HWND hwnd, LPARAM count) {
+    ++*reinterpret_cast<int*>(count);
+    EnumChildWindows(hwnd, CountWindow, count);
+    return TRUE;
+}
+
+// The windows of this thread, child windows included.
+int LiveWindows() {
+    int count = 0;
+    EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
 Counts Measure() {
     return {GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS),
-            forms::LiveWindows(), forms::LiveGdiObjects()};
+            LiveWindows(), forms::LiveGdiObjects()};
 }
 
 void Print(const char* when, const Counts& c) {
@@ -57,10 +68,10 @@ std::wstring ExpectedTotal(int hundredths) {
 class Soak : public ::testing::TestWithParam<Language> {
 protected:
     bool english() const { return GetParam() == Language::English; }
-    ChecklistForm& checklist() { return english() ? frmEnglish() : frmTurkish(); }
-    TodoForm& todo() { return english() ? frmTodo() : frmTodoTR(); }
-    AboutForm& about() { return english() ? Form1() : Form2(); }
-    forms::Control& box(int n) { return checklist()[L"Check" + std::to_wstring(n)]; }
+    forms::Form& checklist() { return english() ? frmEnglish() : frmTurkish(); }
+    forms::Form& todo() { return english() ? frmTodo() : frmTodoTR(); }
+    forms::Form& about() { return english() ? Form1() : Form2(); }
+    forms::Control& box(int n) { return Named(checklist(), L"Check" + std::to_wstring(n)); }
 };
 
 TEST_P(Soak, FiveThousandRandomActionsKeepTheTotalAndListsExact) {
@@ -91,7 +102,7 @@ TEST_P(Soak, FiveThousandRandomActionsKeepTheTotalAndListsExact) {
                                                : std::uniform_int_distribution<int>(15, 21)(random);
             const int boxPage = n >= 15 ? 2 : 1;
             if (boxPage != page) {
-                ClickScrollArrow(checklist()[L"Scroll"].Hwnd(), boxPage == 2);
+                ClickScrollArrow(Named(checklist(), L"Scroll").Hwnd(), boxPage == 2);
                 ASSERT_TRUE(PumpUntil([&] { return box(n).Visible(); })) << "action " << action;
                 page = boxPage;
             }
@@ -102,22 +113,22 @@ TEST_P(Soak, FiveThousandRandomActionsKeepTheTotalAndListsExact) {
             ++done[0];
         } else if (kind < 78) {  // turn the page
             page = 3 - page;
-            ClickScrollArrow(checklist()[L"Scroll"].Hwnd(), page == 2);
+            ClickScrollArrow(Named(checklist(), L"Scroll").Hwnd(), page == 2);
             ASSERT_TRUE(PumpUntil([&] { return box(page == 2 ? 15 : 1).Visible(); })) << "action " << action;
             ++done[1];
         } else if (kind < 84) {  // Calculate, then dismiss the message
             MessageBoxAnswer answer;
-            Click(checklist()[L"Command1"].Hwnd());
+            Click(Named(checklist(), L"Command1").Hwnd());
             ASSERT_TRUE(answer.Wait()) << "action " << action;
             const std::wstring total = ExpectedTotal(hundredths);
             EXPECT_EQ(answer.prompt, english() ? L"You have completed " + total + L"% of the game!"
                                                : L"Oyun %" + total + L" bitti!");
             ++done[2];
         } else if (kind < 92) {  // open the to-do list, check it, close it
-            Click(checklist()[L"Command2"].Hwnd());
+            Click(Named(checklist(), L"Command2").Hwnd());
             std::vector<std::wstring> expected, shown;
-            for (auto item : OpenTodoItems(GetParam(), [&](int n) { return ticked[n] ? 1 : 0; })) expected.emplace_back(item);
-            HWND list = todo()[L"List"].Hwnd();
+            for (auto item : OpenTodoItems(english() ? kEnglishTodo : kTurkishTodo, [&](int n) { return ticked[n] ? 1 : 0; })) expected.emplace_back(item);
+            HWND list = Named(todo(), L"List").Hwnd();
             const int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
             for (int i = 0; i < count; ++i) {
                 wchar_t text[256] = {};
@@ -128,12 +139,12 @@ TEST_P(Soak, FiveThousandRandomActionsKeepTheTotalAndListsExact) {
             SendMessageW(todo().Hwnd(), WM_CLOSE, 0, 0);
             ++done[3];
         } else {  // open and close the About window
-            Click(checklist()[L"Command4"].Hwnd());
+            Click(Named(checklist(), L"Command4").Hwnd());
             ASSERT_TRUE(about().IsLoaded());
             SendMessageW(about().Hwnd(), WM_CLOSE, 0, 0);
             ++done[4];
         }
-        ASSERT_EQ(checklist()[L"lbYuzde"].Caption(), ExpectedTotal(hundredths)) << "action " << action;
+        ASSERT_EQ(Named(checklist(), L"lbYuzde").Caption(), ExpectedTotal(hundredths)) << "action " << action;
     }
     Pump(50);
     const Counts end = Measure();

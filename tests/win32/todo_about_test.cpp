@@ -5,16 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "about/about_form.h"
-#include "about/about_text.h"
-#include "app/chooser_form.h"
+#include "about/about_texts.h"
 #include "app/windows.h"
-#include "checklist/checklist_form.h"
 #include "forms/program.h"
 #include "support/app_driver.h"
 #include "support/child_process.h"
-#include "todo/todo_form.h"
 #include "todo/todo_items.h"
+#include "todo/todo_texts.h"
 
 using namespace testing_app;
 
@@ -30,14 +27,15 @@ protected:
     void TearDown() override { ResetProgram(); }
 
     bool english() const { return GetParam() == Language::English; }
-    ChecklistForm& checklist() { return english() ? frmEnglish() : frmTurkish(); }
-    TodoForm& todo() { return english() ? frmTodo() : frmTodoTR(); }
-    AboutForm& about() { return english() ? Form1() : Form2(); }
-    void Tick(int box) { Click(checklist()[L"Check" + std::to_wstring(box)].Hwnd()); }
-    void Press(const wchar_t* button) { Click(checklist()[button].Hwnd()); }
+    forms::Form& checklist() { return english() ? frmEnglish() : frmTurkish(); }
+    forms::Form& todo() { return english() ? frmTodo() : frmTodoTR(); }
+    forms::Form& about() { return english() ? Form1() : Form2(); }
+    std::wstring_view AboutText() const { return (english() ? kEnglishAbout : kTurkishAbout).text; }
+    void Tick(int box) { Click(Named(checklist(), L"Check" + std::to_wstring(box)).Hwnd()); }
+    void Press(const wchar_t* button) { Click(Named(checklist(), button).Hwnd()); }
 
     std::vector<std::wstring> Items() {
-        HWND list = todo()[L"List"].Hwnd();
+        HWND list = Named(todo(), L"List").Hwnd();
         std::vector<std::wstring> items;
         const int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
         for (int i = 0; i < count; ++i) {
@@ -49,7 +47,7 @@ protected:
     }
     std::vector<std::wstring> OpenExcept(std::initializer_list<int> ticked) {
         std::vector<std::wstring> items;
-        for (std::wstring_view item : OpenTodoItems(GetParam(), [&](int box) {
+        for (std::wstring_view item : OpenTodoItems(english() ? kEnglishTodo : kTurkishTodo, [&](int box) {
                  return std::find(ticked.begin(), ticked.end(), box) != ticked.end() ? 1 : 0;
              }))
             items.emplace_back(item);
@@ -66,8 +64,8 @@ protected:
 TEST_P(Windows, TheToDoListIsASnapshotOfTheOpenObjectives) {
     Tick(1);
     Tick(5);
-    ClickScrollArrow(checklist()[L"Scroll"].Hwnd(), true);
-    ASSERT_TRUE(PumpUntil([&] { return checklist()[L"Check17"].Visible(); }));
+    ClickScrollArrow(Named(checklist(), L"Scroll").Hwnd(), true);
+    ASSERT_TRUE(PumpUntil([&] { return Named(checklist(), L"Check17").Visible(); }));
     Tick(17);
     Press(L"Command2");
     ASSERT_TRUE(todo().IsLoaded());
@@ -76,8 +74,8 @@ TEST_P(Windows, TheToDoListIsASnapshotOfTheOpenObjectives) {
     EXPECT_EQ(ClientSize(hwnd).cx, 312);
     EXPECT_EQ(ClientSize(hwnd).cy, 233);
     EXPECT_FALSE(GetWindowLongW(hwnd, GWL_STYLE) & (WS_MAXIMIZEBOX | WS_THICKFRAME));
-    EXPECT_EQ(todo()[L"Label1"].Caption(), english() ? L"You have to do these objectives:" : L"Bu görevleri yapmalısınız:");
-    EXPECT_EQ(GetFocus(), todo()[L"List"].Hwnd());
+    EXPECT_EQ(Named(todo(), L"Label1").Caption(), english() ? L"You have to do these objectives:" : L"Bu görevleri yapmalısınız:");
+    EXPECT_EQ(GetFocus(), Named(todo(), L"List").Hwnd());
     EXPECT_EQ(Items(), OpenExcept({1, 5, 17}));
 
     // Ticking while it is open, and pressing the button again, change nothing in it.
@@ -98,7 +96,7 @@ TEST_P(Windows, TheToDoListIsASnapshotOfTheOpenObjectives) {
 
 TEST_P(Windows, EverythingTickedLeavesAnEmptyList) {
     for (int box = 1; box <= 21; ++box) Tick(box);  // hidden boxes take clicks too
-    EXPECT_TRUE(checklist()[L"lbYuzde"].Caption() == L"100.02" || checklist()[L"lbYuzde"].Caption() == L"100,02");
+    EXPECT_TRUE(Named(checklist(), L"lbYuzde").Caption() == L"100.02" || Named(checklist(), L"lbYuzde").Caption() == L"100,02");
     Press(L"Command2");
     EXPECT_TRUE(Items().empty());
 }
@@ -119,9 +117,9 @@ TEST_P(Windows, TheAboutTextIsFixedAndReadOnly) {
     EXPECT_FALSE(ex & (WS_EX_TOOLWINDOW | WS_EX_APPWINDOW));  // no taskbar button, yet a normal title bar
     EXPECT_EQ(GetWindow(hwnd, GW_OWNER), forms::HiddenOwner());
 
-    HWND text = about()[L"Text1"].Hwnd();
+    HWND text = Named(about(), L"Text1").Hwnd();
     EXPECT_TRUE(GetWindowLongW(text, GWL_STYLE) & ES_READONLY);
-    EXPECT_EQ(WindowText(text), AboutText(GetParam()));
+    EXPECT_EQ(WindowText(text), AboutText());
     EXPECT_EQ(GetFocus(), text);
 
     // Typing, deleting and pasting leave the text as it was.
@@ -141,13 +139,13 @@ TEST_P(Windows, TheAboutTextIsFixedAndReadOnly) {
     SendMessageW(text, WM_CUT, 0, 0);
     SendMessageW(text, WM_CLEAR, 0, 0);
     Pump(20);
-    EXPECT_EQ(WindowText(text), AboutText(GetParam()));
+    EXPECT_EQ(WindowText(text), AboutText());
 
     SendMessageW(hwnd, WM_CLOSE, 0, 0);
     EXPECT_FALSE(about().IsLoaded());
     EXPECT_FALSE(ProgramEnded());
     Press(L"Command4");
-    EXPECT_EQ(WindowText(about()[L"Text1"].Hwnd()), AboutText(GetParam()));
+    EXPECT_EQ(WindowText(Named(about(), L"Text1").Hwnd()), AboutText());
 }
 
 TEST_P(Windows, ClosingTheChecklistClosesEveryWindowAndEndsTheProgram) {

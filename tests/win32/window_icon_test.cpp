@@ -9,15 +9,11 @@
 
 #include <vector>
 
-#include "about/about_form.h"
-#include "app/chooser_form.h"
 #include "app/common_controls.h"
 #include "app/windows.h"
-#include "checklist/checklist_form.h"
 #include "forms/program.h"
 #include "support/app_driver.h"
 #include "support/child_process.h"
-#include "todo/todo_form.h"
 
 using namespace testing_app;
 
@@ -74,7 +70,7 @@ TEST(CommonControls, TheManifestBindsVersionSix) {
     ResetProgram();
     frmOpen().Show();
     SIZE ideal{};
-    EXPECT_TRUE(SendMessageW(frmOpen()[L"Command1"].Hwnd(), BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal)));
+    EXPECT_TRUE(SendMessageW(Named(frmOpen(), L"Command1").Hwnd(), BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal)));
     EXPECT_GT(ideal.cx, 0);
     ResetProgram();
 }

@@ -1,11 +1,9 @@
 #include "app_driver.h"
 
-#include "about/about_form.h"
-#include "app/chooser_form.h"
+#include <gtest/gtest.h>
+
 #include "app/windows.h"
-#include "checklist/checklist_form.h"
 #include "forms/program.h"
-#include "todo/todo_form.h"
 
 namespace testing_app {
 namespace {
@@ -33,9 +31,7 @@ bool PumpUntil(const std::function<bool()>& condition, int timeoutMs) {
 
 void ResetProgram() {
     forms::WindowInstance::OnLastUnloaded([] { g_ended = true; });
-    for (forms::Form* form : std::initializer_list<forms::Form*>{&frmOpen(), &frmEnglish(), &frmTurkish(), &frmTodo(),
-                                                                  &frmTodoTR(), &Form1(), &Form2()})
-        form->Unload();
+    UnloadAll();
     Pump(10);
     g_ended = false;
 }
@@ -86,6 +82,13 @@ void PressKey(WORD key, bool shift) {
     if (shift) add(VK_SHIFT, true);
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
     Pump(30);
+}
+
+forms::Control& Named(forms::Form& form, std::wstring_view name) {
+    for (const auto& control : form.Controls())
+        if (control->Name() == name) return *control;
+    ADD_FAILURE() << "no control of that name";
+    return *form.Controls().front();
 }
 
 forms::Control* FocusedControl(forms::Form& form) {

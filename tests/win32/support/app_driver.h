@@ -33,6 +33,11 @@ void ClickScrollArrow(HWND scrollBar, bool down);
 // Real key presses through the system's input queue (the window must be active).
 void PressKey(WORD key, bool shift = false);
 
+// The loaded form's control of that name.
+forms::Control& Named(forms::Form& form, std::wstring_view name);
+
+enum class Language { English, Turkish };
+
 // The form's control that has the keyboard focus, or nullptr.
 forms::Control* FocusedControl(forms::Form& form);
 

@@ -1,3 +1,0 @@
-#pragma once
-
-enum class Language { English, Turkish };
