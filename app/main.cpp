@@ -1,7 +1,7 @@
 #include "app/main.h"
 
 #include "app/common_controls.h"
-#include "app/windows.h"
+#include "app/program_windows.h"
 
 void Main() {
     InitCommonControlClasses();

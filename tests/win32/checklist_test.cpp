@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/windows.h"
+#include "app/program_windows.h"
 #include "checklist/checklist_texts.h"
 #include "checklist/objectives.h"
 #include "support/app_driver.h"

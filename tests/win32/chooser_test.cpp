@@ -3,7 +3,7 @@
 
 #include "app/common_controls.h"
 #include "app/main.h"
-#include "app/windows.h"
+#include "app/program_windows.h"
 #include "forms/program.h"
 #include "support/app_driver.h"
 #include "support/child_process.h"

@@ -3,7 +3,7 @@
 // executable again, running one of the disabled scenarios below).
 #include <gtest/gtest.h>
 
-#include "app/windows.h"
+#include "app/program_windows.h"
 #include "forms/program.h"
 #include "support/app_driver.h"
 #include "support/child_process.h"

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "app/windows.h"
+#include "app/program_windows.h"
 #include "checklist/objectives.h"
 #include "forms/gdi.h"
 #include "forms/program.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "about/about_texts.h"
-#include "app/windows.h"
+#include "app/program_windows.h"
 #include "forms/program.h"
 #include "support/app_driver.h"
 #include "support/child_process.h"

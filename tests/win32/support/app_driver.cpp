@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/windows.h"
+#include "app/program_windows.h"
 #include "forms/program.h"
 
 namespace testing_app {

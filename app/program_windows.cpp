@@ -1,4 +1,4 @@
-#include "app/windows.h"
+#include "app/program_windows.h"
 
 #include "about/about_layout.h"
 #include "app/chooser_form.h"
