@@ -37,7 +37,7 @@ ensure_packages() {
         >"$BUILD/apt.log" 2>&1 || { cat "$BUILD/apt.log" >&2; return 1; }
 }
 
-jobs() { nproc 2>/dev/null || echo 2; }
+cpu_count() { nproc 2>/dev/null || echo 2; }
 
 # Runs a command silently; shows its output only when it fails.
 quietly() {
@@ -51,9 +51,9 @@ quietly() {
 
 configure_and_build() {
     quietly cmake -S "$ROOT" -B "$WIN32_BUILD" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686-posix.cmake"
-    quietly cmake --build "$WIN32_BUILD" -j"$(jobs)"
+    quietly cmake --build "$WIN32_BUILD" -j"$(cpu_count)"
     quietly cmake -S "$ROOT" -B "$HOST_BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-    quietly cmake --build "$HOST_BUILD" -j"$(jobs)"
+    quietly cmake --build "$HOST_BUILD" -j"$(cpu_count)"
 }
 
 # A Wine prefix inside build/, made once, with a virtual desktop so that Wine
