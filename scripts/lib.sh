@@ -58,15 +58,19 @@ configure_and_build() {
 
 # A Wine prefix inside build/, made once, with a virtual desktop so that Wine
 # itself draws title bars and decides activation the same way on every machine.
+# The marker is written last, so a prefix left half-made is built again.
 ensure_wineprefix() {
-    [ -f "$WINEPREFIX/.corvane-ready-2" ] && return 0
-    mkdir -p "$WINEPREFIX"
-    wineboot -i >/dev/null 2>&1 || true
-    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+    local ready="$WINEPREFIX/.corvane-ready-3"
+    [ -f "$ready" ] && return 0
+    # A server left from a failed attempt would keep serving the removed prefix.
+    wineserver -k 2>/dev/null || true
+    rm -rf "$WINEPREFIX" && mkdir -p "$WINEPREFIX" &&
+    quietly wineboot -i &&
+    quietly wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f &&
+    quietly wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f &&
     # Debian's Wine does not pick up its own TrueType fonts (Tahoma for the
     # dialog font, Marlett for the title-bar buttons) unless they sit here.
-    cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-    wineserver -w
-    touch "$WINEPREFIX/.corvane-ready-2"
+    cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" &&
+    wineserver -w &&
+    touch "$ready"
 }
