@@ -74,3 +74,22 @@ ensure_wineprefix() {
     wineserver -w &&
     touch "$ready"
 }
+
+# Runs a command, a program or a function of this file, on a virtual X display
+# with the Wine prefix ready, then stops the prefix's wine server. Returns the
+# command's status. xvfb-run starts a new shell, which sources this file again.
+on_virtual_display() {
+    # shellcheck disable=SC2016 # the inner shell expands them
+    xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+        . "$1"; shift
+        ensure_wineprefix && "$@"
+        status=$?
+        wineserver -k 2>/dev/null
+        exit $status' _ "$ROOT/scripts/lib.sh" "$@"
+}
+
+# Saves pictures of the program's windows as BMP files in the folder $1; the
+# rest of the arguments go to tools/screens.exe. Needs the Wine prefix ready.
+save_screens() {
+    wine "$WIN32_BUILD/tools/screens.exe" "$(winepath -w "$1")" "${@:2}"
+}
