@@ -96,7 +96,4 @@ void ChecklistForm::WritePage(int page) {
 }
 
 // Closing the checklist closes the whole program.
-void ChecklistForm::Form_Unload(int& cancel) {
-    (void)cancel;
-    links_.unloadAll();
-}
+void ChecklistForm::Form_Unload() { links_.unloadAll(); }

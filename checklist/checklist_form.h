@@ -22,7 +22,7 @@ public:
 
 private:
     void Event(int place) override;
-    void Form_Unload(int& cancel) override;
+    void Form_Unload() override;
 
     void Check_Click(int box);
     void Command1_Click();

@@ -1,17 +1,6 @@
 #include "forms/gdi.h"
 
 namespace forms {
-namespace {
-
-int g_live = 0;
-
-}  // namespace
-
-int LiveGdiObjects() { return g_live; }
-
-GdiObject::GdiObject(HGDIOBJ handle) : handle_(handle) {
-    if (handle_) ++g_live;
-}
 
 GdiObject& GdiObject::operator=(GdiObject&& other) noexcept {
     if (this != &other) {
@@ -26,17 +15,12 @@ void GdiObject::Reset() {
     if (!handle_) return;
     DeleteObject(handle_);
     handle_ = nullptr;
-    --g_live;
 }
 
-MemoryDc::MemoryDc(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) {
-    if (dc_) ++g_live;
-}
+MemoryDc::MemoryDc(HDC compatibleWith) : dc_(CreateCompatibleDC(compatibleWith)) {}
 
 MemoryDc::~MemoryDc() {
-    if (!dc_) return;
-    DeleteDC(dc_);
-    --g_live;
+    if (dc_) DeleteDC(dc_);
 }
 
 }  // namespace forms

@@ -1,16 +1,12 @@
 #pragma once
-// Owners of the GDI objects the runtime creates, counted so that a long run
-// can show it holds no more at the end than at the start (Wine does not
-// report a process's GDI objects).
+// Owners of the GDI objects the runtime creates: each is deleted with its owner.
 #include <windows.h>
 
 namespace forms {
 
-int LiveGdiObjects();
-
 class GdiObject {
 public:
-    explicit GdiObject(HGDIOBJ handle = nullptr);
+    explicit GdiObject(HGDIOBJ handle = nullptr) : handle_(handle) {}
     GdiObject(GdiObject&& other) noexcept : handle_(other.handle_) { other.handle_ = nullptr; }
     GdiObject& operator=(GdiObject&& other) noexcept;
     ~GdiObject() { Reset(); }

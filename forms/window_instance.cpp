@@ -53,16 +53,9 @@ void WindowInstance::Show() {
 void WindowInstance::Unload() {
     if (state_ != State::Loaded) return;
     state_ = State::Unloading;
-    int cancel = 0;
-    {
-        OnExit restore{[this] { state_ = State::Loaded; }};
-        Form_Unload(cancel);
-        restore.armed = false;
-    }
-    if (cancel != 0) {
-        state_ = State::Loaded;
-        return;
-    }
+    OnExit restore{[this] { state_ = State::Loaded; }};
+    Form_Unload();
+    restore.armed = false;
     DestroyWindowAndControls();
     state_ = State::NotLoaded;
     if (--g_loaded == 0 && LastUnloadedCallback()) LastUnloadedCallback()();

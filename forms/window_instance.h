@@ -31,7 +31,7 @@ protected:
     virtual void Form_Load() {}
     virtual void ShowLoaded() = 0;         // first show after loading
     virtual void BringToFront() = 0;
-    virtual void Form_Unload(int& cancel) { (void)cancel; }
+    virtual void Form_Unload() {}  // the unload goes ahead whatever it does
     virtual void DestroyWindowAndControls() = 0;
 
 private:

@@ -12,7 +12,7 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEARCH=win32
 
-PACKAGES=(cmake make g++ googletest zlib1g-dev
+PACKAGES=(cmake make g++ googletest libpng-dev
           g++-mingw-w64-i686-posix binutils-mingw-w64-i686
           wine wine32:i386 fonts-wine xvfb xauth imagemagick)
 

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "driver.h"
+#include "support/driver.h"
 
 namespace {
 
@@ -109,7 +109,7 @@ double UnixCpuMs(const std::wstring& procDir) {
 // Polls without sending the starting process any message, so that the poll
 // neither waits for it nor slows it down.
 bool Shown(DWORD pid, const std::wstring& caption) {
-    for (HWND w : e2e::TopWindows(pid)) {
+    for (HWND w : driver::TopWindows(pid)) {
         wchar_t text[256] = {};
         InternalGetWindowText(w, text, 256);
         if (caption == text) return true;
@@ -117,20 +117,18 @@ bool Shown(DWORD pid, const std::wstring& caption) {
     return false;
 }
 
-HWND WaitFirstWindow(e2e::Process& process, const std::wstring& caption) {
-    HWND window = nullptr;
-    e2e::WaitUntil([&] { return (window = e2e::FindTop(process.Id(), caption)) != nullptr; }, 60000);
-    return window;
+HWND WaitFirstWindow(driver::Process& process, const std::wstring& caption) {
+    return driver::WaitForTop(process.Id(), caption, nullptr, 60000);
 }
 
-void Close(e2e::Process& process) {
-    for (HWND w : e2e::TopWindows(process.Id())) PostMessageW(w, WM_CLOSE, 0, 0);
-    if (!process.WaitExit(10000)) process.Kill();
+void Close(driver::Process& process) {
+    for (HWND w : driver::TopWindows(process.Id())) PostMessageW(w, WM_CLOSE, 0, 0);
+    process.WaitExit(10000);  // killed on destruction if it did not end
 }
 
 // Milliseconds from CreateProcess to the first visible window, polled every millisecond.
 double StartupMs(const Subject& subject) {
-    e2e::Process process;
+    driver::Process process;
     LARGE_INTEGER start, shown;
     QueryPerformanceCounter(&start);
     if (!process.Start(subject.path)) return -1;
@@ -144,15 +142,15 @@ double StartupMs(const Subject& subject) {
 // Opens the idling window (for the program: "English" in the chooser), lets it
 // settle, then measures ten seconds of doing nothing, and the peak working set.
 bool Idle(const Subject& subject, Figures& figures) {
-    e2e::Process process;
+    driver::Process process;
     if (!process.Start(subject.path)) return false;
     HWND first = WaitFirstWindow(process, subject.firstCaption);
     if (!first) return false;
     if (subject.idleCaption != subject.firstCaption) {
-        e2e::Click(e2e::FindChild(first, L"Button", L"English"));
-        if (!e2e::WaitForTop(process.Id(), subject.idleCaption)) {
+        driver::Click(driver::FindChild(first, L"Button", L"English"));
+        if (!driver::WaitForTop(process.Id(), subject.idleCaption)) {
             std::fprintf(stderr, "%s: no window \"%s\" after choosing English:\n%s", subject.name,
-                         e2e::Narrow(subject.idleCaption).c_str(), e2e::Describe(process.Id()).c_str());
+                         driver::Narrow(subject.idleCaption).c_str(), driver::Describe(process.Id()).c_str());
             Close(process);
             return false;
         }
@@ -199,7 +197,7 @@ void Row(const char* label, double program, double minimal, const char* target) 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    std::wstring program = argc > 1 ? argv[1] : e2e::ProgramPath();
+    std::wstring program = argc > 1 ? argv[1] : driver::ProgramPath();
     std::wstring minimal = argc > 2 ? argv[2] : std::wstring{};
     if (minimal.empty() && !program.empty())
         minimal = program.substr(0, program.find_last_of(L"\\/") + 1) + L"bench-minimal.exe";

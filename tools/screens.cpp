@@ -6,8 +6,9 @@
 //   screens OUTPUT_FOLDER [--chooser-only]
 #include <cstdio>
 #include <string>
+#include <vector>
 
-#include "driver.h"
+#include "support/driver.h"
 
 namespace {
 
@@ -32,67 +33,110 @@ constexpr Language kLanguages[] = {
 constexpr DWORD kShortWaitMs = 5000;
 std::wstring folder;
 
+// Saves a top-level window, title bar included, as it stands on the screen.
+bool SaveBmp(HWND top, const std::wstring& path) {
+    RECT r{};
+    if (!GetWindowRect(top, &r)) return false;
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BOOL copied = BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY | CAPTUREBLT);
+    SelectObject(memory, old);
+
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;  // bottom-up, as BMP files store rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    const DWORD stride = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
+    std::vector<BYTE> pixels(static_cast<size_t>(stride) * height);
+    int rows = GetDIBits(memory, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    if (!copied || rows != height) return false;
+
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;  // "BM"
+    file.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
+    HANDLE out = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (out == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    bool ok = WriteFile(out, &file, sizeof file, &written, nullptr) &&
+              WriteFile(out, &info.bmiHeader, sizeof info.bmiHeader, &written, nullptr) &&
+              WriteFile(out, pixels.data(), static_cast<DWORD>(pixels.size()), &written, nullptr);
+    CloseHandle(out);
+    return ok;
+}
+
 // Brings the window to the front, gives it time to paint, and saves it.
 void Save(HWND window, const std::wstring& name) {
-    e2e::Activate(window);
+    driver::Activate(window);
     Sleep(400);
     std::wstring path = folder + L"\\" + name + L".bmp";
-    if (e2e::SaveBmp(window, path)) std::printf("saved %s\n", e2e::Narrow(name).c_str());
-    else std::printf("FAILED to save %s\n", e2e::Narrow(name).c_str());
+    if (SaveBmp(window, path)) std::printf("saved %s\n", driver::Narrow(name).c_str());
+    else std::printf("FAILED to save %s\n", driver::Narrow(name).c_str());
 }
 
 void Skip(const std::wstring& name, const char* why) {
-    std::printf("skipped %s: %s\n", e2e::Narrow(name).c_str(), why);
+    std::printf("skipped %s: %s\n", driver::Narrow(name).c_str(), why);
 }
 
 // Opens a window with a button of `owner`, saves it and closes it again.
-void SaveOpened(e2e::Process& program, HWND owner, const wchar_t* button, const wchar_t* caption,
+void SaveOpened(driver::Process& program, HWND owner, const wchar_t* button, const wchar_t* caption,
                 const std::wstring& name) {
-    HWND opener = e2e::FindChild(owner, L"Button", button);
+    HWND opener = driver::FindChild(owner, L"Button", button);
     if (!opener) return Skip(name, "no such button");
-    e2e::Click(opener);
-    HWND window = e2e::WaitForTop(program.Id(), caption, nullptr, kShortWaitMs);
+    driver::Click(opener);
+    HWND window = driver::WaitForTop(program.Id(), caption, nullptr, kShortWaitMs);
     if (!window || window == owner) return Skip(name, "the button opened no window");
     Save(window, name);
     PostMessageW(window, WM_CLOSE, 0, 0);
-    e2e::WaitGone(window, kShortWaitMs);
+    driver::WaitGone(window);
 }
 
 void Walk(const Language& language, bool saveChooser) {
     const std::wstring lang = language.prefix;
-    e2e::Process program;
-    if (!program.Start(e2e::ProgramPath())) return Skip(lang + L"-*", "the program did not start");
-    HWND chooser = e2e::WaitForTop(program.Id(), L"Language/Dil");
+    driver::Process program;
+    if (!program.Start(driver::ProgramPath())) return Skip(lang + L"-*", "the program did not start");
+    HWND chooser = driver::WaitForTop(program.Id(), L"Language/Dil");
     if (!chooser) return Skip(saveChooser ? L"chooser" : lang + L"-*", "no chooser window");
     if (saveChooser) Save(chooser, L"chooser");
 
-    e2e::Click(e2e::FindChild(chooser, L"Button", language.button));
-    HWND main = e2e::WaitForTop(program.Id(), language.caption, nullptr, kShortWaitMs);
+    driver::Click(driver::FindChild(chooser, L"Button", language.button));
+    HWND main = driver::WaitForTop(program.Id(), language.caption, nullptr, kShortWaitMs);
     if (!main) return Skip(lang + L"-*", "no checklist window");
     Save(main, lang + L"-page1");
 
-    HWND scroll = e2e::FindChild(main, L"ScrollBar", 0);
-    auto onPage2 = [&] { return e2e::VisibleCheckBoxes(main).size() == 7; };
-    if (scroll && e2e::ClickScrollArrow(scroll, e2e::Arrow::Down) && e2e::WaitUntil(onPage2, kShortWaitMs)) {
+    const auto bars = driver::Children(main, L"ScrollBar");
+    HWND scroll = bars.empty() ? nullptr : bars.front();
+    auto onPage2 = [&] { return driver::VisibleCheckBoxes(main).size() == 7; };
+    if (scroll && driver::Click(scroll) && driver::WaitUntil(onPage2, kShortWaitMs)) {
         Save(main, lang + L"-page2");
-        e2e::ClickScrollArrow(scroll, e2e::Arrow::Up);
-        e2e::WaitUntil([&] { return e2e::VisibleCheckBoxes(main).size() == 14; }, kShortWaitMs);
+        driver::Click(scroll);
+        driver::WaitUntil([&] { return driver::VisibleCheckBoxes(main).size() == 14; }, kShortWaitMs);
     } else {
         Skip(lang + L"-page2", "the scroll bar did not reach page 2");
     }
 
     // Rows 1 and 7 of page 1 ticked, so that the message shows a total.
-    auto boxes = e2e::VisibleCheckBoxes(main);
+    auto boxes = driver::VisibleCheckBoxes(main);
     if (boxes.size() == 14) {
-        e2e::Click(boxes[0]);
-        e2e::Click(boxes[6]);
-        e2e::WaitUntil([&] { return e2e::IsChecked(boxes[0]) && e2e::IsChecked(boxes[6]); }, kShortWaitMs);
+        driver::Click(boxes[0]);
+        driver::Click(boxes[6]);
+        driver::WaitUntil([&] { return driver::IsChecked(boxes[0]) && driver::IsChecked(boxes[6]); }, kShortWaitMs);
     }
-    if (HWND calculate = e2e::FindChild(main, L"Button", language.calculate)) {
-        e2e::Click(calculate);
-        if (HWND info = e2e::WaitForTop(program.Id(), L"Info", L"#32770", kShortWaitMs)) {
+    if (HWND calculate = driver::FindChild(main, L"Button", language.calculate)) {
+        driver::Click(calculate);
+        if (HWND info = driver::WaitForTop(program.Id(), L"Info", L"#32770", kShortWaitMs)) {
             Save(info, lang + L"-info");
-            e2e::PressOk(info);
+            driver::Click(GetDlgItem(info, IDOK));
+            driver::WaitGone(info);
         } else {
             Skip(lang + L"-info", "Calculate showed no message");
         }
@@ -106,14 +150,14 @@ void Walk(const Language& language, bool saveChooser) {
     PostMessageW(main, WM_CLOSE, 0, 0);
     if (!program.WaitExit(kShortWaitMs)) {
         std::printf("note: the program did not end after its checklist window closed:\n%s",
-                    e2e::Describe(program.Id()).c_str());
+                    driver::Describe(program.Id()).c_str());
     }
 }
 
 void ChooserOnly() {
-    e2e::Process program;
-    if (!program.Start(e2e::ProgramPath())) return Skip(L"run-chooser", "the program did not start");
-    HWND chooser = e2e::WaitForTop(program.Id(), L"Language/Dil");
+    driver::Process program;
+    if (!program.Start(driver::ProgramPath())) return Skip(L"run-chooser", "the program did not start");
+    HWND chooser = driver::WaitForTop(program.Id(), L"Language/Dil");
     if (!chooser) return Skip(L"run-chooser", "no chooser window");
     Save(chooser, L"run-chooser");
     PostMessageW(chooser, WM_CLOSE, 0, 0);
@@ -128,7 +172,7 @@ int wmain(int argc, wchar_t** argv) {
         return 2;
     }
     folder = argv[1];
-    if (e2e::ProgramPath().empty()) {
+    if (driver::ProgramPath().empty()) {
         std::fprintf(stderr, "screens: corvane-checklist.exe not found above this program\n");
         return 2;
     }
