@@ -96,17 +96,16 @@ void Control::Require(ControlKind kind, const wchar_t* property) const {
         Raise(kNotSupported, std::wstring(KindName(Kind())) + L"." + property);
 }
 
-void Control::Invalidate() const { form_->InvalidatePixels(pixels_); }
-
 void Control::SetVisible(bool visible) {
     if (visible == visible_) return;
     visible_ = visible;
-    if (!IsWindowed()) {
-        Invalidate();
-        return;
-    }
+    form_->Changed(pixels_);
+    if (!IsWindowed()) return;
     const bool hadFocus = !visible && GetFocus() == hwnd_;
-    ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
+    // The form repaints what changed (at once, or when the handler returns).
+    SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOSENDCHANGING |
+                     (visible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
     // A hidden control must not keep the keyboard: Space would still tick it.
     if (hadFocus) form_->MoveFocus(true);
 }
@@ -125,7 +124,7 @@ void Control::SetCaption(std::wstring_view caption) {
     if (caption == caption_) return;
     caption_.assign(caption);
     if (!IsWindowed()) {
-        if (visible_) Invalidate();
+        if (visible_) form_->Changed(pixels_);
         return;
     }
     RaiseIfFailed(SetWindowTextW(hwnd_, caption_.c_str()) != FALSE, L"Caption");

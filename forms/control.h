@@ -47,7 +47,6 @@ public:
 
 private:
     void Require(ControlKind kind, const wchar_t* property) const;
-    void Invalidate() const;
 
     Form* form_;
     const ControlSpec* spec_;

@@ -1,5 +1,7 @@
 #include "forms/form.h"
 
+#include <utility>
+
 #include "forms/colors.h"
 #include "forms/program.h"
 
@@ -138,20 +140,37 @@ COLORREF Form::BackgroundColor() const { return ColorOf(layout_.backColor, COLOR
 
 HBRUSH Form::BackgroundBrush() { return BrushOf(layout_.backColor, COLOR_BTNFACE, ownBrush_); }
 
-void Form::InvalidatePixels(const RECT& rect) {
-    if (hwnd_) InvalidateRect(hwnd_, &rect, FALSE);
+void Form::Changed(const RECT& rect) {
+    if (!hwnd_) return;
+    if (eventDepth_ == 0) {
+        RedrawWindow(hwnd_, &rect, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+    } else if (!std::exchange(held_, true)) {
+        changed_ = rect;
+    } else {
+        UnionRect(&changed_, &changed_, &rect);
+    }
+}
+
+// While a handler runs, what it changes is only noted; it is repainted once,
+// when the handler returns, so no in-between state of the window shows. A
+// handler that changes nothing costs no repaint.
+void Form::RunEvent(int place) {
+    ++eventDepth_;
+    Event(place);
+    if (--eventDepth_ > 0 || !std::exchange(held_, false) || !hwnd_) return;
+    RedrawWindow(hwnd_, &changed_, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
         if (HIWORD(wParam) == BN_CLICKED) {
-            if (Control* control = ControlOf(reinterpret_cast<HWND>(lParam))) Event(control->Index());
+            if (Control* control = ControlOf(reinterpret_cast<HWND>(lParam))) RunEvent(control->Index());
         }
         return 0;
     case WM_TIMER:
         // A timer's ID is its place plus one, as a child window's is.
-        if (wParam >= 1 && wParam <= controls_.size()) Event(static_cast<int>(wParam) - 1);
+        if (wParam >= 1 && wParam <= controls_.size()) RunEvent(static_cast<int>(wParam) - 1);
         return 0;
     case WM_VSCROLL:
         if (Control* control = ControlOf(reinterpret_cast<HWND>(lParam)))
@@ -174,15 +193,17 @@ LRESULT Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT: {
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(hwnd_, &ps);
-        if (!IsRectEmpty(&ps.rcPaint)) Paint(dc, ps.rcPaint);
+        if (!IsRectEmpty(&ps.rcPaint)) Paint(dc, ps.rcPaint, true);
         EndPaint(hwnd_, &ps);
         return 0;
     }
     case WM_PRINTCLIENT: {
-        // Themed check boxes draw their parent's background behind themselves.
-        RECT client;
-        GetClientRect(hwnd_, &client);
-        Paint(reinterpret_cast<HDC>(wParam), client);
+        // Themed check boxes draw their parent's background behind themselves:
+        // only the part they clip to, not the whole window, each time.
+        RECT area;
+        const HDC dc = reinterpret_cast<HDC>(wParam);
+        if (const int clip = GetClipBox(dc, &area); clip == NULLREGION || clip == ERROR) GetClientRect(hwnd_, &area);
+        Paint(dc, area, false);
         return 0;
     }
     case WM_CTLCOLORSTATIC:

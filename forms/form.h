@@ -34,7 +34,9 @@ public:
     // Moves the focus to the next (or previous) control that can take it.
     void MoveFocus(bool forward);
 
-    void InvalidatePixels(const RECT& rect);
+    // A control's look changed there: repainted at once, or, while an event
+    // handler runs, held back and repainted with the rest once it returns.
+    void Changed(const RECT& rect);
     COLORREF BackgroundColor() const;
     HBRUSH BackgroundBrush();
 
@@ -51,7 +53,8 @@ private:
     void DestroyWindowAndControls() override;
 
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    void Paint(HDC target, const RECT& area);
+    void RunEvent(int place);
+    void Paint(HDC target, const RECT& area, bool onScreen);
     void FocusFirst();
     Control* ControlOf(HWND child);
     std::vector<Control*> TabOrder() const;
@@ -62,6 +65,9 @@ private:
     std::vector<std::unique_ptr<Control>> controls_;
     GdiObject ownBrush_;  // only for a background that is not a system colour
     HWND lastFocus_ = nullptr;
+    int eventDepth_ = 0;  // event handlers running
+    bool held_ = false;   // repainting held back since the first change of the outermost one
+    RECT changed_{};
 };
 
 }  // namespace forms

@@ -3,6 +3,8 @@
 // on top (the grid lines stay whole over the labels they cross).
 #include <windows.h>
 
+#include <optional>
+
 #include "forms/colors.h"
 #include "forms/form.h"
 #include "forms/gdi.h"
@@ -43,14 +45,17 @@ void PaintShape(HDC dc, const Control& shape) {
 
 }  // namespace
 
-void Form::Paint(HDC target, const RECT& area) {
+void Form::Paint(HDC target, const RECT& area, bool onScreen) {
     const int width = area.right - area.left, height = area.bottom - area.top;
-    // Into a back buffer, so that nothing flickers; straight on the screen
-    // when there is no memory for one.
-    MemoryDc memory(target);
-    GdiObject buffer(memory.Get() ? CreateCompatibleBitmap(target, width, height) : nullptr);
-    const bool buffered = memory.Get() && buffer;
-    HDC paint = buffered ? memory.Get() : target;
+    // On the screen through a back buffer, so that nothing flickers; straight
+    // into a target that is off the screen already, or when there is no
+    // memory for a buffer.
+    std::optional<MemoryDc> memory;
+    if (onScreen) memory.emplace(target);
+    const HDC memoryDc = memory ? memory->Get() : nullptr;
+    GdiObject buffer(memoryDc ? CreateCompatibleBitmap(target, width, height) : nullptr);
+    const bool buffered = memoryDc && buffer;
+    HDC paint = buffered ? memoryDc : target;
     HGDIOBJ oldBitmap = buffered ? SelectObject(paint, buffer.Get()) : nullptr;
     if (buffered) SetViewportOrgEx(paint, -area.left, -area.top, nullptr);
 

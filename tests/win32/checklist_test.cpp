@@ -87,19 +87,36 @@ TEST_P(Checklist, GridLinesShowWholeOverTheLabels) {
     EXPECT_EQ(broken, 0) << "pixels missing from the grid lines";
 }
 
-int g_paints = 0, g_buttons = 0;
+int g_paints = 0, g_erases = 0, g_buttons = 0;
+HWND g_form = nullptr;
 HICON g_icon = nullptr;
 LRESULT CALLBACK CountPaints(int code, WPARAM wParam, LPARAM lParam) {
-    g_paints += reinterpret_cast<const MSG*>(lParam)->message == WM_PAINT;
+    const MSG* posted = reinterpret_cast<const MSG*>(lParam);
+    g_paints += posted->hwnd == g_form && posted->message == WM_PAINT;
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+LRESULT CALLBACK CountErases(int code, WPARAM wParam, LPARAM lParam) {
+    const CWPSTRUCT* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    g_erases += sent->hwnd == g_form && sent->message == WM_ERASEBKGND;
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-TEST_P(Checklist, AnIdleWindowPaintsNothingAndPaintingKeepsNoGdiObject) {
-    g_paints = 0;
-    HHOOK hook = SetWindowsHookExW(WH_GETMESSAGE, CountPaints, nullptr, GetCurrentThreadId());
+TEST_P(Checklist, AnIdleWindowPaintsNothingAndAPageSwitchPaintsOnce) {
+    g_form = form().Hwnd();
+    g_paints = g_erases = 0;
+    HHOOK posted = SetWindowsHookExW(WH_GETMESSAGE, CountPaints, nullptr, GetCurrentThreadId()),
+          sent = SetWindowsHookExW(WH_CALLWNDPROC, CountErases, nullptr, GetCurrentThreadId());
     Pump(1000);  // about a hundred timer ticks, each rewriting 63 properties with what they hold
-    UnhookWindowsHookEx(hook);
-    EXPECT_EQ(g_paints, 0) << "paints of a window nobody touched";
+    EXPECT_EQ(g_paints + g_erases, 0) << "paints of a window nobody touched";
+    GoToPage(2);
+    Pump(100);
+    UnhookWindowsHookEx(posted);
+    UnhookWindowsHookEx(sent);
+    EXPECT_EQ(g_paints, 1) << "paints of one page switch";
+    EXPECT_EQ(g_erases, 0) << "pieces of the window erased on the way";
+}
+
+TEST_P(Checklist, PaintingKeepsNoGdiObject) {
     const int before = GdiObjectCount();
     for (int i = 0; i < 50; ++i) RedrawWindow(form().Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     EXPECT_EQ(GdiObjectCount(), before) << "GDI objects kept by 50 paints";
