@@ -9,6 +9,7 @@
 #include "checklist/paging.h"
 #include "forms/events.h"
 #include "forms/locale_number.h"
+#include "forms/number_text.h"
 #include "forms/program.h"
 
 namespace {
@@ -60,12 +61,16 @@ void ChecklistForm::Check_Click(int box) {
     auto& self = *this;
     const bool ticked = self[kAt.box[box]].Value() == 1;
     forms::Control& total = self[kAt.total];
-    const std::wstring text = total.Caption();
-    total.SetCaption(ApplyTick(text, ObjectiveOfBox(box).weight, ticked, forms::UserDecimalSeparator()));
+    const std::wstring text = total.Caption(), separator = forms::UserDecimalSeparator();
+    total.SetCaption(ApplyTick(text, writtenWith_, ObjectiveOfBox(box).weight, ticked, separator));
+    writtenWith_ = separator;
 }
 
 void ChecklistForm::Command1_Click() {
-    const std::wstring total = (*this)[kAt.total].Caption();
+    std::wstring total = (*this)[kAt.total].Caption();
+    // The total as the user's separator writes it now, whichever it was written with.
+    if (const std::wstring separator = forms::UserDecimalSeparator(); separator != writtenWith_)
+        total = forms::NumberToText(forms::TextToNumber(total, writtenWith_), separator);
     const std::wstring prompt = std::wstring(texts_.promptBefore) + total + std::wstring(texts_.promptAfter);
     forms::MsgBox(prompt, MB_OK | MB_ICONINFORMATION, L"Info");
 }

@@ -3,6 +3,7 @@
 // buttons. Both windows run this same code; their texts record is all that
 // differs, and what they open is given to them when they are built.
 #include <functional>
+#include <string>
 
 #include "checklist/checklist_texts.h"
 #include "forms/form.h"
@@ -33,4 +34,7 @@ private:
 
     const ChecklistTexts& texts_;
     ChecklistLinks links_;
+    // The decimal separator of the total's text: the user may change it while
+    // the window is open, and the total must still read.
+    std::wstring writtenWith_ = L".";
 };

@@ -29,9 +29,10 @@ double RoundToHundredths(double value) {
 
 }  // namespace
 
-std::wstring ApplyTick(std::wstring_view total, double weight, bool ticked, wchar_t decimalSeparator) {
+std::wstring ApplyTick(std::wstring_view total, std::wstring_view writtenWith, double weight, bool ticked,
+                       std::wstring_view decimalSeparator) {
     std::feclearexcept(FE_ALL_EXCEPT);
-    const double current = forms::TextToNumber(total, decimalSeparator);
+    const double current = forms::TextToNumber(total, writtenWith);
     // volatile keeps the arithmetic between the flag clearing and the test.
     volatile double moved = ticked ? current + weight : current - weight;
     const double result = moved;

@@ -30,9 +30,8 @@ UINT TimerPeriod(int interval) { return std::max<UINT>(static_cast<UINT>(interva
 
 Control::Control(Form& form, const ControlSpec& spec, int index, int dpi)
     : form_(&form), spec_(&spec), index_(index), visible_(spec.visible), caption_(spec.caption) {
-    const TwipRect& r = spec.rect;
-    const int left = TwipsToPixels(r.left, dpi), top = TwipsToPixels(r.top, dpi);
-    pixels_ = {left, top, left + TwipsToPixels(r.width, dpi), top + TwipsToPixels(r.height, dpi)};
+    const forms::PixelRect r = ToPixels(spec.rect, dpi);
+    pixels_ = {r.left, r.top, r.right, r.bottom};
     scrollValue_ = std::clamp(0, spec.min, std::max(spec.min, spec.max));
 }
 

@@ -33,6 +33,7 @@ public:
 
     // Label caption, button caption, text box text.
     std::wstring Caption() const;
+    const std::wstring& StoredCaption() const { return caption_; }  // as last written, without asking the window
     void SetCaption(std::wstring_view caption);
 
     // Check box: 0 cleared, 1 ticked, 2 grayed. Scroll bar: its position.

@@ -83,9 +83,19 @@ constexpr int IndexOf(const FormSpec& form, std::wstring_view prefix, int number
     return -1;
 }
 
-inline constexpr int TwipsToPixels(int twips, int dpi) {
-    // Rounded to nearest, as MulDiv does, for the positive values layouts use.
-    return static_cast<int>((static_cast<long long>(twips) * dpi + 720) / 1440);
+// A pixel holds the twips from its own left (or top) edge on. Every edge of a
+// rectangle is converted on its own, so that controls that share an edge in
+// twips share it in pixels at any DPI, and a line 15 twips wide stays one
+// pixel wide where it meets its neighbour's.
+constexpr int TwipsToPixels(int twips, int dpi) { return static_cast<int>(static_cast<long long>(twips) * dpi / 1440); }
+
+struct PixelRect {
+    int left, top, right, bottom;
+};
+
+constexpr PixelRect ToPixels(const TwipRect& r, int dpi) {
+    return {TwipsToPixels(r.left, dpi), TwipsToPixels(r.top, dpi), TwipsToPixels(r.left + r.width, dpi),
+            TwipsToPixels(r.top + r.height, dpi)};
 }
 
 }  // namespace forms

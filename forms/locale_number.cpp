@@ -4,10 +4,9 @@
 
 namespace forms {
 
-wchar_t UserDecimalSeparator() {
+std::wstring UserDecimalSeparator() {
     wchar_t buffer[8] = {};
-    if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, buffer, 8) > 1) return buffer[0];
-    return L'.';
+    return GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, buffer, 8) > 1 ? buffer : L".";
 }
 
 }  // namespace forms

@@ -55,7 +55,7 @@ void AppendWide(std::wstring& out, std::string_view ascii) {
     for (char c : ascii) out.push_back(static_cast<wchar_t>(c));
 }
 
-void AppendPlain(std::wstring& out, const Decimal& d, wchar_t separator) {
+void AppendPlain(std::wstring& out, const Decimal& d, std::wstring_view separator) {
     const int count = static_cast<int>(d.digits.size());
     if (d.exponent < 0) {
         out += L'0';
@@ -75,7 +75,7 @@ void AppendPlain(std::wstring& out, const Decimal& d, wchar_t separator) {
     AppendWide(out, std::string_view(d.digits).substr(static_cast<size_t>(wholeDigits)));
 }
 
-void AppendExponentForm(std::wstring& out, const Decimal& d, wchar_t separator) {
+void AppendExponentForm(std::wstring& out, const Decimal& d, std::wstring_view separator) {
     out += static_cast<wchar_t>(d.digits[0]);
     if (d.digits.size() > 1) {
         out += separator;
@@ -90,7 +90,7 @@ void AppendExponentForm(std::wstring& out, const Decimal& d, wchar_t separator) 
 
 }  // namespace
 
-std::wstring NumberToText(double value, wchar_t decimalSeparator) {
+std::wstring NumberToText(double value, std::wstring_view decimalSeparator) {
     if (std::isnan(value)) Raise(kInvalidProcedureCall);
     if (std::isinf(value)) Raise(kOverflow);
     // Also catches -0, which is written as plain 0.
@@ -107,7 +107,7 @@ std::wstring NumberToText(double value, wchar_t decimalSeparator) {
     return out;
 }
 
-double TextToNumber(std::wstring_view text, wchar_t decimalSeparator) {
+double TextToNumber(std::wstring_view text, std::wstring_view decimalSeparator) {
     while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
     while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
 
@@ -125,8 +125,8 @@ double TextToNumber(std::wstring_view text, wchar_t decimalSeparator) {
     };
     const std::string whole = takeDigits();
     std::string fraction;
-    if (i < text.size() && text[i] == decimalSeparator) {
-        ++i;
+    if (!decimalSeparator.empty() && text.substr(i).starts_with(decimalSeparator)) {
+        i += decimalSeparator.size();
         fraction = takeDigits();
     }
     if (whole.empty() && fraction.empty()) Raise(kTypeMismatch);

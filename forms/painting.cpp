@@ -8,6 +8,8 @@
 #include "forms/colors.h"
 #include "forms/form.h"
 #include "forms/gdi.h"
+#include "forms/line_break.h"
+#include "forms/painting.h"
 #include "forms/program.h"
 
 namespace forms {
@@ -16,16 +18,20 @@ namespace {
 void PaintLabel(HDC dc, const Control& label, HBRUSH background) {
     RECT rect = label.PixelRect();
     FillRect(dc, &rect, background);  // labels are opaque
-    const std::wstring text = label.Caption();
-    if (text.empty()) return;
-    UINT format = DT_WORDBREAK | DT_NOPREFIX;
+    UINT format = DT_SINGLELINE | DT_NOPREFIX;
     switch (label.Spec().alignment) {
     case Alignment::Left: format |= DT_LEFT; break;
     case Alignment::Right: format |= DT_RIGHT; break;
     case Alignment::Center: format |= DT_CENTER; break;
     }
     SetTextColor(dc, ColorOf(label.Spec().color, COLOR_BTNTEXT));
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, format);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    for (std::wstring_view line : LabelLines(dc, label)) {
+        rect.bottom = rect.top + metrics.tmHeight;
+        DrawTextW(dc, line.data(), static_cast<int>(line.size()), &rect, format);
+        rect.top = rect.bottom;
+    }
 }
 
 void PaintShape(HDC dc, const Control& shape) {
@@ -44,6 +50,22 @@ void PaintShape(HDC dc, const Control& shape) {
 }
 
 }  // namespace
+
+std::vector<std::wstring_view> LabelLines(HDC dc, const Control& label) {
+    const RECT& rect = label.PixelRect();
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    const auto measure = [dc](std::wstring_view text) {
+        SIZE size{};
+        GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &size);
+        return static_cast<int>(size.cx);
+    };
+    std::vector<std::wstring_view> lines = BreakLines(label.StoredCaption(), rect.right - rect.left, measure);
+    // Whole lines only: a line cut through its middle is never shown.
+    const size_t room = static_cast<size_t>(std::max<LONG>(0, (rect.bottom - rect.top) / std::max<LONG>(1, metrics.tmHeight)));
+    if (lines.size() > room) lines.resize(room);
+    return lines;
+}
 
 void Form::Paint(HDC target, const RECT& area, bool onScreen) {
     const int width = area.right - area.left, height = area.bottom - area.top;

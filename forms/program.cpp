@@ -96,9 +96,26 @@ HWND HiddenOwner() {
 }
 
 HFONT DefaultFont() {
-    // The dialog font ("MS Shell Dlg", 8 points): Microsoft Sans Serif on
-    // Windows, the face the layouts were measured in.
-    return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    // The classic toolkit's MS Sans Serif, 8 points: a bitmap face, and in its
+    // Turkish code page it holds every letter of both languages. Where that
+    // face is missing, the system's dialog font stands in.
+    static const HFONT font = [] {
+        HDC screen = GetDC(nullptr);
+        LOGFONTW wanted{.lfHeight = -MulDiv(8, GetDeviceCaps(screen, LOGPIXELSY), 72), .lfWeight = FW_NORMAL,
+                        .lfCharSet = TURKISH_CHARSET, .lfFaceName = L"MS Sans Serif"};
+        HFONT created = CreateFontIndirectW(&wanted);
+        HGDIOBJ old = SelectObject(screen, created);
+        wchar_t face[LF_FACESIZE] = {};
+        TEXTMETRICW metrics{};
+        const bool found = GetTextFaceW(screen, LF_FACESIZE, face) && lstrcmpiW(face, wanted.lfFaceName) == 0 &&
+                           GetTextMetricsW(screen, &metrics) && metrics.tmCharSet == TURKISH_CHARSET;
+        SelectObject(screen, old);
+        ReleaseDC(nullptr, screen);
+        if (found) return created;
+        DeleteObject(created);
+        return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    }();
+    return font;
 }
 
 HICON ProgramIcon(bool big) {

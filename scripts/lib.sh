@@ -60,7 +60,7 @@ configure_and_build() {
 # itself draws title bars and decides activation the same way on every machine.
 # The marker is written last, so a prefix left half-made is built again.
 ensure_wineprefix() {
-    local ready="$WINEPREFIX/.corvane-ready-3"
+    local ready="$WINEPREFIX/.corvane-ready-4"
     [ -f "$ready" ] && return 0
     # A server left from a failed attempt would keep serving the removed prefix.
     wineserver -k 2>/dev/null || true
@@ -68,9 +68,14 @@ ensure_wineprefix() {
     quietly wineboot -i &&
     quietly wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f &&
     quietly wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f &&
-    # Debian's Wine does not pick up its own TrueType fonts (Tahoma for the
-    # dialog font, Marlett for the title-bar buttons) unless they sit here.
-    cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" &&
+    # Debian's Wine does not pick up its own fonts unless they sit here:
+    # TrueType (Tahoma for the dialog font, Marlett for the title-bar buttons)
+    # and the bitmap faces (MS Sans Serif, the windows' font). A bitmap face
+    # loads only when the registry names it; Wine names the western one, and
+    # the Turkish one carries the letters of both languages.
+    cp /usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/*.fon "$WINEPREFIX/drive_c/windows/Fonts/" &&
+    quietly wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\Fonts' \
+        /v 'MS Sans Serif Turkish' /d sserifet.fon /f &&
     wineserver -w &&
     touch "$ready"
 }
@@ -88,8 +93,17 @@ on_virtual_display() {
         exit $status' _ "$ROOT/scripts/lib.sh" "$@"
 }
 
-# Saves pictures of the program's windows as BMP files in the folder $1; the
-# rest of the arguments go to tools/screens.exe. Needs the Wine prefix ready.
+# Saves pictures of the program's windows as BMP files in the folder $2, at
+# the DPI $1; the rest of the arguments go to tools/screens.exe. Needs the
+# Wine prefix ready, and leaves it at 96 DPI. Wine reads the DPI when its
+# server starts.
 save_screens() {
-    wine "$WIN32_BUILD/tools/screens.exe" "$(winepath -w "$1")" "${@:2}"
+    local status=0
+    set_dpi "$1" && wine "$WIN32_BUILD/tools/screens.exe" "$(winepath -w "$2")" "${@:3}" || status=$?
+    [ "$1" = 96 ] || set_dpi 96
+    return $status
+}
+
+set_dpi() {
+    quietly wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f && wineserver -k && wineserver -w
 }

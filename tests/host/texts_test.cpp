@@ -1,13 +1,14 @@
-// The texts of the windows as they load, where no window shows them whole to
-// another program (labels are painted, not windows), and the weight of each
-// box, against the tests' own copy of what the player sees.
+// The windows' layouts: their texts as they load, where no window shows them
+// whole to another program (labels are painted, not windows), against the
+// tests' own copy of what the player sees; the page rule; the grid's lines.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "app/chooser_layout.h"
 #include "checklist/checklist_layout.h"
-#include "checklist/objectives.h"
+#include "checklist/paging.h"
 #include "support/player_texts.h"
 #include "todo/todo_layout.h"
 
@@ -47,9 +48,27 @@ TEST(ChooserAndToDoWindows, LoadWithTheTextsThePlayerSees) {
     EXPECT_EQ(CaptionOf(TodoLayout(kTurkishTodo), L"Label1"), expected::kTurkish.todoHeading);
 }
 
-TEST(Objectives, EachBoxWeighsWhatItsPercentageSays) {
-    for (const expected::Row& row : expected::kRows)
-        EXPECT_EQ(ObjectiveOfBox(row.box).weight, row.hundredths / 100.0) << "Check" << row.box;
+// The timer's page rule: 11 runs both writes and so ends on page 1.
+TEST(Paging, TheScrollBarsValueSelectsTheWrites) {
+    for (const auto& [value, two, one] : {std::tuple{-1, false, true}, {10, false, true}, {11, true, true}, {12, true, false}}) {
+        EXPECT_EQ(WritesPageTwo(value), two) << value;
+        EXPECT_EQ(WritesPageOne(value), one) << value;
+    }
+}
+
+// At 96, 120 and 144 DPI, a line 15 twips wide that two rectangles (or a
+// rectangle and the cells that end on it) share lies on one pixel row or
+// column for both: the last pixel of each is where a line starting 15 twips
+// before its edge starts.
+TEST(Grid, SharedLinesStayOnePixelAtEveryDpi) {
+    for (int dpi : {96, 120, 144}) {
+        for (const forms::ControlSpec& c : ChecklistLayout(kTurkishChecklist).controls) {
+            if (c.kind != forms::ControlKind::Shape && !(c.kind == forms::ControlKind::Label && c.rect.top >= 1200)) continue;
+            const forms::PixelRect r = forms::ToPixels(c.rect, dpi);
+            EXPECT_EQ(r.right - 1, forms::TwipsToPixels(c.rect.left + c.rect.width - 15, dpi)) << std::wstring(c.name) << ", " << dpi;
+            EXPECT_EQ(r.bottom - 1, forms::TwipsToPixels(c.rect.top + c.rect.height - 15, dpi)) << std::wstring(c.name) << ", " << dpi;
+        }
+    }
 }
 
 }  // namespace

@@ -11,7 +11,9 @@ namespace {
 
 class Total : public ::testing::TestWithParam<wchar_t> {
 protected:
-    std::wstring Move(double weight, bool ticked) { return text = ApplyTick(text, weight, ticked, GetParam()); }
+    std::wstring Move(double weight, bool ticked) {
+        return text = ApplyTick(text, std::wstring(1, GetParam()), weight, ticked, std::wstring(1, GetParam()));
+    }
     std::wstring Local(std::wstring dotted) {  // written with '.', as the separator gives it
         std::replace(dotted.begin(), dotted.end(), L'.', GetParam());
         return dotted;

@@ -27,31 +27,21 @@ private:
     char name_;
 };
 
-class Lifecycle : public ::testing::Test {
-protected:
-    void SetUp() override {
-        g_log.clear();
-        forms::WindowInstance::OnLastUnloaded([this] { g_log += "END "; });
-    }
-    void TearDown() override { forms::WindowInstance::OnLastUnloaded(nullptr); }
-};
-
-TEST_F(Lifecycle, ShowLoadsOnceAndUnloadOnceAndTheLastUnloadEndsTheProgram) {
+TEST(Lifecycle, ShowAndUnloadDoTheirStepsOnceAndTheLastUnloadEndsTheProgram) {
+    forms::WindowInstance::OnLastUnloaded([] { g_log += "END "; });
     FakeWindow a('a'), b('b');
     EXPECT_EQ(g_log, "") << "creating an instance loads nothing";
     a.Show(), a.Show(), b.Unload(), b.Show(), a.Unload(), a.Unload(), b.Unload(), a.Show(), a.Unload();
     EXPECT_EQ(g_log, "acreate aload ashow afront bcreate bload bshow aunload adestroy bunload bdestroy END "
                      "acreate aload ashow aunload adestroy END ");
-}
-
-// As the checklist window's unload handler does: its own window, a loaded one, one never loaded.
-TEST_F(Lifecycle, AnUnloadHandlerMayUnloadItselfAndOthers) {
+    // As the checklist window's unload handler does: its own window, a loaded one, one never loaded.
     FakeWindow main('m'), todo('t'), about('x');
     main.Show(), todo.Show();
     main.onUnload = [&] { main.Unload(), todo.Unload(), about.Unload(); };
     g_log.clear();
     main.Unload();
     EXPECT_EQ(g_log, "munload tunload tdestroy mdestroy END ");
+    forms::WindowInstance::OnLastUnloaded(nullptr);
 }
 
 }  // namespace

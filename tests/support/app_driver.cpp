@@ -12,11 +12,8 @@ bool g_ended = false;
 }
 
 void Pump(int ms) {
-    for (const DWORD end = GetTickCount() + static_cast<DWORD>(ms); static_cast<LONG>(end - GetTickCount()) > 0; Sleep(1)) {
+    for (const DWORD end = GetTickCount() + static_cast<DWORD>(ms); static_cast<LONG>(end - GetTickCount()) > 0; Sleep(1))
         forms::DoEvents();
-        MSG msg;
-        if (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) g_ended = true;
-    }
 }
 
 bool PumpUntil(const std::function<bool()>& condition, int timeoutMs) {

@@ -2,7 +2,9 @@
 // Every text the player sees, written out once for the tests. The windows are
 // compared with these literals, never with the program's own tables.
 #include <array>
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace expected {
 
@@ -69,15 +71,9 @@ inline const Language kEnglish{
     .promptBefore = L"You have completed ", .promptAfter = L"% of the game!",
     .row7AtLoad = L"Brucie - Special ability", .cells = &Row::english,
     .todoCaption = L"To do list", .todoHeading = L"You have to do these objectives:", .aboutCaption = L"About",
-    .aboutText = L"About:\r\n"
-                 L"This program written by [Brannock] / [Veltran].\r\n"
-                 L"\r\n"
-                 L"The 100% checklist by Vexmoor.\r\n"
-                 L"You can see it with this URL:\r\n"
-                 L"https://forum.example.com/topic/corvane-100-percent-checklist\r\n"
-                 L"\r\n"
-                 L"No one translated to Turkish because I'm Turkish so, \r\n"
-                 L"I know Turkish and English both.\r\n",
+    .aboutText = L"About:\r\nThis program written by [Brannock] / [Veltran].\r\n\r\nThe 100% checklist by Vexmoor.\r\n"
+                 L"You can see it with this URL:\r\nhttps://forum.example.com/topic/corvane-100-percent-checklist\r\n\r\n"
+                 L"No one translated to Turkish because I'm Turkish so, \r\nI know Turkish and English both.\r\n",
 };
 
 inline const Language kTurkish{
@@ -90,15 +86,18 @@ inline const Language kTurkish{
     .promptBefore = L"Oyun %", .promptAfter = L" bitti!",
     .row7AtLoad = L"Brucie - Özel yetenek", .cells = &Row::turkish,
     .todoCaption = L"Yapılacaklar", .todoHeading = L"Bu görevleri yapmalısınız:", .aboutCaption = L"Hakkında",
-    .aboutText = L"Hakkında:\r\n"
-                 L"Bu program [Brannock] / [Veltran] tarafından yazılmıştır.\r\n"
-                 L"\r\n"
-                 L"%100 kontrol listesini Vexmoor hazırlamıştır.\r\n"
-                 L"Listeye bu link ile bakabilirsiniz:\r\n"
-                 L"https://forum.example.com/topic/corvane-100-percent-checklist\r\n"
-                 L"\r\n"
-                 L"Türkçe'ye tercüme eden olmadı çünkü ben Türküm.\r\n"
-                 L"Dolayısıyla her 2 dili de biliyorum.\r\n",
+    .aboutText = L"Hakkında:\r\nBu program [Brannock] / [Veltran] tarafından yazılmıştır.\r\n\r\n"
+                 L"%100 kontrol listesini Vexmoor hazırlamıştır.\r\nListeye bu link ile bakabilirsiniz:\r\n"
+                 L"https://forum.example.com/topic/corvane-100-percent-checklist\r\n\r\n"
+                 L"Türkçe'ye tercüme eden olmadı çünkü ben Türküm.\r\nDolayısıyla her 2 dili de biliyorum.\r\n",
 };
+
+// The to-do window's list: the to-do texts of the open boxes, in reading order.
+inline std::vector<std::wstring> TodoList(const Language& language, const std::function<bool(int box)>& open) {
+    std::vector<std::wstring> items;
+    for (const Row& row : kRows)
+        if (open(row.box)) items.push_back((row.*language.cells).todo());
+    return items;
+}
 
 }  // namespace expected

@@ -47,7 +47,6 @@ TEST(ProgramFile, VersionRecordHoldsVersion1010AndTheText101) {
     EXPECT_EQ(std::vector<DWORD>(&fixed->dwSignature, &fixed->dwSignature + 13),
               (std::vector<DWORD>{0xFEEF04BD, 0x10000, 0x10000, 0x10000, 0x10000, 0x10000, 0x3F, 0, 4, 1, 0, 0, 0}));
     EXPECT_EQ(VersionString(info, L"FileVersion") + L" " + VersionString(info, L"ProductVersion"), L"1.01 1.01");
-    EXPECT_EQ(VersionString(info, L"InternalName"), VersionString(info, L"ProductName"));
 }
 
 TEST(ProgramFile, ManifestAsksForTheCallersRightsAndVersionSixControls) {
