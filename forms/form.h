@@ -37,8 +37,6 @@ public:
     // A control's look changed there: repainted at once, or, while an event
     // handler runs, held back and repainted with the rest once it returns.
     void Changed(const RECT& rect);
-    COLORREF BackgroundColor() const;
-    HBRUSH BackgroundBrush();
 
 protected:
     // A click of a button or check box, or a tick of a timer, at that place.
@@ -55,6 +53,8 @@ private:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void RunEvent(int place);
     void Paint(HDC target, const RECT& area, bool onScreen);
+    COLORREF BackgroundColor() const;
+    HBRUSH BackgroundBrush();
     void FocusFirst();
     Control* ControlOf(HWND child);
     std::vector<Control*> TabOrder() const;

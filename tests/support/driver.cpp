@@ -112,7 +112,8 @@ bool WaitGone(HWND w) {
 
 std::string Describe(DWORD pid) {
     std::string lines;
-    for (HWND w : TopWindows(pid)) lines += "  [" + Narrow(ClassName(w)) + "] \"" + Narrow(Text(w)) + "\"\n";
+    for (HWND w : TopWindows(pid))  // a message box with its message
+        lines += "  [" + Narrow(ClassName(w)) + "] \"" + Narrow(Text(w)) + "\" " + Narrow(Text(GetDlgItem(w, 0xFFFF))) + "\n";
     return lines.empty() ? "  (no visible window)\n" : lines;
 }
 

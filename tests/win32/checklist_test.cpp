@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "app/program_windows.h"
 #include "forms/painting.h"
 #include "forms/program.h"
 #include "support/app_driver.h"

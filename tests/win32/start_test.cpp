@@ -56,6 +56,7 @@ TEST(Faults, ReportTheStandardMessageOnceThenEndTheProcessWithTheNumber) {
     wchar_t self[MAX_PATH];
     GetModuleFileNameW(nullptr, self, MAX_PATH);
     for (const auto& fault : faults) {
+        SCOPED_TRACE(fault.scenario);
         driver::Process child;
         ASSERT_TRUE(child.Start(self, std::wstring(L"--gtest_also_run_disabled_tests --gtest_filter=*") + fault.scenario));
         HWND box = driver::WaitForTop(child.Id(), expected::kErrorTitle, L"#32770");
