@@ -40,7 +40,7 @@ constexpr forms::FormSpec ChecklistLayout(const ChecklistTexts& t) {
         std::wstring_view ObjectiveTexts::*text;
     };
     constexpr Column cat{240, 1215, &ObjectiveTexts::category};
-    const Column obj{1680, 3255, &ObjectiveTexts::objective};
+    constexpr Column obj{1680, 3255, &ObjectiveTexts::objective};
     constexpr Column pct{5160, 975, &ObjectiveTexts::percentage};
     const auto cell = [&](std::wstring_view name, int row, const Column& column, int tabIndex) {
         const std::wstring_view caption = name == L"Label26" ? t.row7ObjectiveAtLoad

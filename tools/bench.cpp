@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "support/driver.h"
+#include "support/player_texts.h"
 
 namespace {
 
@@ -148,7 +149,7 @@ bool Idle(const Subject& subject, Figures& figures) {
     HWND first = WaitFirstWindow(process, subject.firstCaption);
     if (!first) return false;
     if (subject.idleCaption != subject.firstCaption) {
-        driver::Click(driver::FindChild(first, L"Button", L"English"));
+        driver::Click(driver::FindChild(first, L"Button", expected::kEnglish.chooserButton));
         if (!driver::WaitForTop(process.Id(), subject.idleCaption)) {
             std::fprintf(stderr, "%s: no window \"%s\" after choosing English:\n%s", subject.name,
                          driver::Narrow(subject.idleCaption).c_str(), driver::Describe(process.Id()).c_str());
@@ -185,7 +186,8 @@ void PageSwitches(const Subject& subject, Figures& figures) {
     constexpr int kSwitches = 100;
     driver::Process process;
     if (!process.Start(subject.path)) return;
-    driver::Click(driver::FindChild(WaitFirstWindow(process, subject.firstCaption), L"Button", L"English"));
+    HWND chooser = WaitFirstWindow(process, subject.firstCaption);
+    driver::Click(driver::FindChild(chooser, L"Button", expected::kEnglish.chooserButton));
     HWND main = driver::WaitForTop(process.Id(), subject.idleCaption);
     const auto bars = main ? driver::Children(main, L"ScrollBar") : std::vector<HWND>{};
     const auto page1 = main ? driver::VisibleCheckBoxes(main) : std::vector<HWND>{};
@@ -242,7 +244,7 @@ int wmain(int argc, wchar_t** argv) {
         return 2;
     }
     Subject subjects[2] = {
-        {"program", program, L"Language/Dil", L"Corvane 100% Checklist Calculator"},
+        {"program", program, expected::kChooserCaption, expected::kEnglish.caption},
         {"minimal", minimal, L"Minimal", L"Minimal"},
     };
     Figures figures[2];

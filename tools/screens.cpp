@@ -9,26 +9,18 @@
 #include <vector>
 
 #include "support/driver.h"
+#include "support/player_texts.h"
 
 namespace {
 
+// Each language's pictures, named with its prefix; the texts that find the
+// windows are the tests' own copy of what the player sees.
 struct Language {
     const wchar_t* prefix;
-    const wchar_t* button;  // in the chooser
-    const wchar_t* caption;
-    const wchar_t* calculate;
-    const wchar_t* todo;
-    const wchar_t* todoCaption;
-    const wchar_t* about;
-    const wchar_t* aboutCaption;
+    const expected::Language& texts;
 };
 
-constexpr Language kLanguages[] = {
-    {L"english", L"English", L"Corvane 100% Checklist Calculator", L"Calculate", L"To Do List", L"To do list",
-     L"About", L"About"},
-    {L"turkish", L"Türkçe", L"Corvane %100 Kontrol Listesi Hesaplayıcısı", L"Hesapla", L"Yapılacaklar",
-     L"Yapılacaklar", L"Hakkında", L"Hakkında"},
-};
+const Language kLanguages[] = {{L"english", expected::kEnglish}, {L"turkish", expected::kTurkish}};
 
 constexpr DWORD kShortWaitMs = 5000;
 std::wstring folder;
@@ -88,7 +80,7 @@ void Skip(const std::wstring& name, const char* why) {
 }
 
 // Opens a window with a button of `owner`, saves it and closes it again.
-void SaveOpened(driver::Process& program, HWND owner, const wchar_t* button, const wchar_t* caption,
+void SaveOpened(driver::Process& program, HWND owner, const std::wstring& button, const std::wstring& caption,
                 const std::wstring& name) {
     HWND opener = driver::FindChild(owner, L"Button", button);
     if (!opener) return Skip(name, "no such button");
@@ -102,14 +94,15 @@ void SaveOpened(driver::Process& program, HWND owner, const wchar_t* button, con
 
 void Walk(const Language& language, bool saveChooser) {
     const std::wstring lang = language.prefix;
+    const expected::Language& seen = language.texts;
     driver::Process program;
     if (!program.Start(driver::ProgramPath())) return Skip(lang + L"-*", "the program did not start");
-    HWND chooser = driver::WaitForTop(program.Id(), L"Language/Dil");
+    HWND chooser = driver::WaitForTop(program.Id(), expected::kChooserCaption);
     if (!chooser) return Skip(saveChooser ? L"chooser" : lang + L"-*", "no chooser window");
     if (saveChooser) Save(chooser, L"chooser");
 
-    driver::Click(driver::FindChild(chooser, L"Button", language.button));
-    HWND main = driver::WaitForTop(program.Id(), language.caption, nullptr, kShortWaitMs);
+    driver::Click(driver::FindChild(chooser, L"Button", seen.chooserButton));
+    HWND main = driver::WaitForTop(program.Id(), seen.caption, nullptr, kShortWaitMs);
     if (!main) return Skip(lang + L"-*", "no checklist window");
     Save(main, lang + L"-page1");
 
@@ -131,9 +124,9 @@ void Walk(const Language& language, bool saveChooser) {
         driver::Click(boxes[6]);
         driver::WaitUntil([&] { return driver::IsChecked(boxes[0]) && driver::IsChecked(boxes[6]); }, kShortWaitMs);
     }
-    if (HWND calculate = driver::FindChild(main, L"Button", language.calculate)) {
+    if (HWND calculate = driver::FindChild(main, L"Button", seen.calculate)) {
         driver::Click(calculate);
-        if (HWND info = driver::WaitForTop(program.Id(), L"Info", L"#32770", kShortWaitMs)) {
+        if (HWND info = driver::WaitForTop(program.Id(), expected::kInfoTitle, L"#32770", kShortWaitMs)) {
             Save(info, lang + L"-info");
             driver::Click(GetDlgItem(info, IDOK));
             driver::WaitGone(info);
@@ -144,8 +137,8 @@ void Walk(const Language& language, bool saveChooser) {
         Skip(lang + L"-info", "no Calculate button");
     }
 
-    SaveOpened(program, main, language.todo, language.todoCaption, lang + L"-todo");
-    SaveOpened(program, main, language.about, language.aboutCaption, lang + L"-about");
+    SaveOpened(program, main, seen.toDoList, seen.todoCaption, lang + L"-todo");
+    SaveOpened(program, main, seen.about, seen.aboutCaption, lang + L"-about");
 
     PostMessageW(main, WM_CLOSE, 0, 0);
     if (!program.WaitExit(kShortWaitMs)) {
@@ -157,7 +150,7 @@ void Walk(const Language& language, bool saveChooser) {
 void ChooserOnly() {
     driver::Process program;
     if (!program.Start(driver::ProgramPath())) return Skip(L"run-chooser", "the program did not start");
-    HWND chooser = driver::WaitForTop(program.Id(), L"Language/Dil");
+    HWND chooser = driver::WaitForTop(program.Id(), expected::kChooserCaption);
     if (!chooser) return Skip(L"run-chooser", "no chooser window");
     Save(chooser, L"run-chooser");
     PostMessageW(chooser, WM_CLOSE, 0, 0);
